@@ -54,6 +54,7 @@ extern String gWndMsg;   // category name, or "Random Category"
 extern Integer gWhichQ;  // 1..30; -1 nothing open or passed; -2 nothing open, some passed
 extern Integer gUserAnswer;
 extern Integer gPaintHint;
+extern Integer gJudgedAnswer; // the answer showHint judged: the feedback shown is its feedback
 
 // ScreenState: gWindow 0 title, 1 quiz, 3 About over quiz, 4 About over title.
 extern Integer gWindow;
@@ -62,7 +63,7 @@ extern String gFont;
 extern Integer gURLleft;
 extern Integer gURLright;
 
-// Gives all forty variables their start state: every value 0, 0.0 or empty.
+// Gives every variable its start state: every value 0, 0.0 or empty.
 void Initialize();
 
 // Question choice.

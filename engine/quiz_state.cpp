@@ -40,6 +40,7 @@ String gWndMsg;
 Integer gWhichQ = 0;
 Integer gUserAnswer = 0;
 Integer gPaintHint = 0;
+Integer gJudgedAnswer = 0;
 
 Integer gWindow = 0;
 Integer gLine = 0;
@@ -57,6 +58,7 @@ void Initialize()
     gFirstObs = 0;
     gFont.clear();
     gGraph = 0;
+    gJudgedAnswer = 0;
     gLastObs = 0;
     gLine = 0;
     gMajorXMarks = 0;

@@ -1,5 +1,8 @@
 #include "platform/services.h"
 
+#include "platform/errors.h"
+#include "platform/runtime.h"
+
 #include <chrono>
 #include <cmath>
 #include <random>
@@ -55,5 +58,24 @@ Date::Date()
 }
 
 void SetClock(std::function<Double()> totalSeconds) { clockSource() = std::move(totalSeconds); }
+
+ScreenInfo Screen(Integer index)
+{
+    if (index != 0)
+        throw NilObjectException("there is no screen " + std::to_string(index));
+    return ScreenInfo{CurrentBackend().ScreenWidth(), CurrentBackend().ScreenHeight()};
+}
+
+Integer FontCount() { return static_cast<Integer>(CurrentBackend().FontFamilies().size()); }
+
+String Font(Integer index)
+{
+    auto fonts = CurrentBackend().FontFamilies();
+    if (index < 0 || index >= static_cast<Integer>(fonts.size()))
+        throw OutOfBoundsException("font " + std::to_string(index) + " is outside 0.." + std::to_string(fonts.size()) + "-1");
+    return fonts[static_cast<size_t>(index)];
+}
+
+void ShowURL(const String& url) { CurrentBackend().OpenURL(url); }
 
 } // namespace platform

@@ -33,4 +33,19 @@ public:
 // Tests fix the clock; an empty function restores the system clock.
 void SetClock(std::function<Double()> totalSeconds);
 
+// The main screen (index 0) and any other; throws NilObjectException for a screen that is not there.
+struct ScreenInfo {
+    Integer Width;
+    Integer Height;
+};
+ScreenInfo Screen(Integer index);
+
+// Installed font families, in the platform's order; Font throws OutOfBoundsException outside
+// 0..FontCount()-1.
+Integer FontCount();
+String Font(Integer index);
+
+// Hands a web address to the system's browser.
+void ShowURL(const String& url);
+
 } // namespace platform

@@ -38,7 +38,7 @@ TEST(QuizStateTest, InitializeRestoresEveryStartValue)
     gXDecimals = 1; gYDecimals = 2; gXaxis = 40; gYaxis = 3; gXAxisLabel = "x"; gYAxisLabel = "y";
     gNumBoxes = 3; gBoxplot(3, 5) = 9; gBarName(3) = "n = 1";
     gQuestion(10, 40) = 2; gNumQ(10) = 30; gNumLeft(10) = 29;
-    gType = 4; gWndMsg = "Estimation"; gWhichQ = 7; gUserAnswer = 3; gPaintHint = 1;
+    gType = 4; gWndMsg = "Estimation"; gWhichQ = 7; gUserAnswer = 3; gPaintHint = 1; gJudgedAnswer = 3;
     gWindow = 3; gLine = 118; gFont = "arial"; gURLleft = 10; gURLright = 20;
 
     Initialize();
@@ -53,7 +53,7 @@ TEST(QuizStateTest, InitializeRestoresEveryStartValue)
     EXPECT_EQ(gBarName(3), "");
     EXPECT_EQ(gQuestion(10, 40), 0); EXPECT_EQ(gNumQ(10), 0); EXPECT_EQ(gNumLeft(10), 0);
     EXPECT_EQ(gType, 0); EXPECT_EQ(gWndMsg, ""); EXPECT_EQ(gWhichQ, 0); EXPECT_EQ(gUserAnswer, 0);
-    EXPECT_EQ(gPaintHint, 0);
+    EXPECT_EQ(gPaintHint, 0); EXPECT_EQ(gJudgedAnswer, 0);
     EXPECT_EQ(gWindow, 0); EXPECT_EQ(gLine, 0); EXPECT_EQ(gFont, ""); EXPECT_EQ(gURLleft, 0); EXPECT_EQ(gURLright, 0);
 }
 

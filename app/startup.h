@@ -1,0 +1,35 @@
+#pragma once
+// The program's life from the process entry to its exit status.
+#include "platform/file_type.h"
+#include "platform/runtime.h"
+
+#include <memory>
+#include <vector>
+
+namespace FileTypes {
+extern std::shared_ptr<platform::FileType> pText;
+extern std::vector<std::shared_ptr<platform::FileType>> pAllFileTypes;
+platform::FileType& Text();
+void Initialize();
+} // namespace FileTypes
+
+namespace app {
+
+// The call wrapper: a RuntimeException escaping the handler is returned, anything else rethrown.
+std::optional<platform::ErrorReport> CallFunctionWithExceptionHandling(const std::function<void()>& handler);
+
+// The initialiser list, in the order start-up runs it.
+std::vector<std::function<void()>> InitializerList();
+
+void Main();
+void EarlyStartup();
+void InitFileTypes();
+void NewAppInstance();
+void LateStartup();
+void MakeDefaultView();
+
+} // namespace app
+
+// The process entry of the program proper: returns the exit status. The backend in use
+// (Qt on the desktop, headless in tests) is installed before it is called.
+int wWinMain(int argc, char** argv);

@@ -1,0 +1,39 @@
+#pragma once
+// The Qt 6 Widgets backend: puts windows, controls and menus on the screen and turns real
+// input into the calls of user_actions.h. Construct it once, first thing in main, before any
+// window opens, and install it with platform::SetBackend; it owns the QApplication. When it
+// is destroyed it takes the Qt side of every open window with it.
+#include "platform/runtime.h"
+
+#include <memory>
+
+namespace platform::qt {
+
+class QtBackend : public platform::Backend {
+public:
+    // argc must outlive the backend, as QApplication requires.
+    QtBackend(int& argc, char** argv);
+    ~QtBackend() override;
+    QtBackend(const QtBackend&) = delete;
+    QtBackend& operator=(const QtBackend&) = delete;
+
+    void WindowOpened(Window& window) override;
+    void RefreshRequested(Window& window) override;
+    Integer ScreenWidth() override;
+    Integer ScreenHeight() override;
+    std::vector<String> FontFamilies() override;
+    void OpenURL(const String& url) override;
+    // The message box waits until the event loop has ended (every report is followed by a
+    // Quit), so that no box runs a nested loop inside a handler; Run shows it.
+    void ReportError(const ErrorReport& report) override;
+    // Runs the event loop until Quit and returns that status, at once if Quit came first. The
+    // status is then forgotten, so a later Run runs the loop again.
+    int Run() override;
+    void Quit(int status) override;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+} // namespace platform::qt

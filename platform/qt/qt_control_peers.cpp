@@ -1,0 +1,106 @@
+#include "platform/qt/qt_control_peers.h"
+
+#include "platform/qt/qt_fonts.h"
+#include "platform/qt/qt_peers.h"
+#include "platform/user_actions.h"
+
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace platform::qt {
+
+namespace {
+
+QString plainText(const String& text) { return QString::fromStdString(text).replace('&', QLatin1String("&&")); }
+
+class PushButtonPeer : public ControlPeer {
+public:
+    PushButtonPeer(PushButton& button, QWidget* content)
+        : ControlPeer(button, new QPushButton(content)), button_(button)
+    {
+        QObject::connect(Widget(), &QAbstractButton::clicked, Widget(), [this] { Press(button_); });
+    }
+
+    void Sync() override
+    {
+        SyncRect(button_.Caption);
+        if (auto* widget = static_cast<QPushButton*>(Widget())) {
+            widget->setDefault(button_.Default);
+            widget->setAutoDefault(button_.Default);
+        }
+    }
+
+private:
+    PushButton& button_;
+};
+
+// The check mark changes only as the radio's Value says; a click just asks for Select.
+class ModelRadioButton : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    void nextCheckState() override {}
+};
+
+class RadioButtonPeer : public ControlPeer {
+public:
+    RadioButtonPeer(RadioButton& radio, QWidget* content)
+        : ControlPeer(radio, new ModelRadioButton(content)), radio_(radio)
+    {
+        Widget()->setAutoExclusive(false);
+        QObject::connect(Widget(), &QAbstractButton::clicked, Widget(), [this] { Select(radio_); });
+    }
+
+    void Sync() override
+    {
+        SyncRect(radio_.Caption);
+        if (QAbstractButton* widget = Widget())
+            widget->setChecked(radio_.Value);
+    }
+
+private:
+    RadioButton& radio_;
+};
+
+} // namespace
+
+// Keys stay with the content widget, which hands Return and Enter to the window's KeyDown.
+ControlPeer::ControlPeer(RectControl& control, QAbstractButton* widget) : control_(control), widget_(widget)
+{
+    widget->setFocusPolicy(Qt::NoFocus);
+}
+
+ControlPeer::~ControlPeer() { delete widget_.data(); }
+
+void ControlPeer::SyncRect(const String& caption)
+{
+    if (!widget_)
+        return;
+    widget_->setGeometry(int(control_.Left), int(control_.Top), int(control_.Width), int(control_.Height));
+    widget_->setText(plainText(caption));
+    QFont font = FontFor(control_.TextFont, control_.TextSize);
+    font.setBold(control_.Bold);
+    font.setItalic(control_.Italic);
+    font.setUnderline(control_.Underline);
+    widget_->setFont(font);
+    widget_->setEnabled(control_.Enabled);
+    widget_->setVisible(control_.Visible);
+}
+
+std::unique_ptr<ControlPeer> MakeControlPeer(Control& control, QWidget* content)
+{
+    if (auto* button = dynamic_cast<PushButton*>(&control))
+        return std::make_unique<PushButtonPeer>(*button, content);
+    if (auto* radio = dynamic_cast<RadioButton*>(&control))
+        return std::make_unique<RadioButtonPeer>(*radio, content);
+    return nullptr;
+}
+
+QAbstractButton* WidgetOf(const Control& control)
+{
+    auto* peer = dynamic_cast<ControlPeer*>(control.peer.get());
+    return peer ? peer->Widget() : nullptr;
+}
+
+} // namespace platform::qt

@@ -1,0 +1,351 @@
+#include "platform/qt/qt_window_peer.h"
+
+#include "platform/application.h"
+#include "platform/qt/qt_control_peers.h"
+#include "platform/qt/qt_graphics.h"
+#include "platform/qt/qt_peers.h"
+#include "platform/runtime.h"
+#include "platform/user_actions.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QLayout>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimer>
+
+#include <functional>
+#include <vector>
+
+namespace platform::qt {
+
+namespace {
+
+QString plainText(const String& text) { return QString::fromStdString(text).replace('&', QLatin1String("&&")); }
+
+// The key text KeyDown expects; empty for a key that only modifies others.
+String keyText(const QKeyEvent& event)
+{
+    switch (event.key()) {
+    case Qt::Key_Return:
+        return kKeyReturn;
+    case Qt::Key_Enter:
+        return kKeyEnter;
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Meta:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+        return {};
+    default:
+        break;
+    }
+    if (!event.text().isEmpty())
+        return event.text().toStdString();
+    return QKeySequence(event.key()).toString(QKeySequence::PortableText).toStdString();
+}
+
+void forEachItem(MenuItem& tree, const std::function<void(MenuItem&)>& visit)
+{
+    for (const auto& child : tree.Children()) {
+        visit(*child);
+        forEachItem(*child, visit);
+    }
+}
+
+} // namespace
+
+// Mirrors one menu item in every menu bar built from it.
+class MenuItemPeer : public Peer {
+public:
+    explicit MenuItemPeer(MenuItem& item) : item_(item) {}
+
+    // leaf: a command, which a Text of "-" turns into a separator; otherwise a menu's action.
+    void Attach(QAction* action, bool leaf)
+    {
+        std::erase_if(actions_, [](const Shown& shown) { return !shown.action; });
+        actions_.push_back(Shown{action, leaf});
+        sync(actions_.back());
+    }
+
+    void Sync() override
+    {
+        for (const Shown& shown : actions_)
+            sync(shown);
+    }
+
+    QAction* Latest() const
+    {
+        for (auto it = actions_.rbegin(); it != actions_.rend(); ++it)
+            if (it->action)
+                return it->action;
+        return nullptr;
+    }
+
+private:
+    struct Shown {
+        QPointer<QAction> action;
+        bool leaf;
+    };
+
+    void sync(const Shown& shown) const
+    {
+        QAction* action = shown.action;
+        if (!action)
+            return;
+        const bool separator = shown.leaf && item_.IsSeparator();
+        action->setSeparator(separator);
+        if (!separator)
+            action->setText(plainText(item_.Text));
+        action->setEnabled(item_.Enabled);
+        action->setVisible(item_.Visible);
+    }
+
+    MenuItem& item_;
+    std::vector<Shown> actions_;
+};
+
+namespace {
+
+void attach(MenuItem& item, QAction* action, bool leaf)
+{
+    auto* peer = dynamic_cast<MenuItemPeer*>(item.peer.get());
+    if (!peer) {
+        auto made = std::make_unique<MenuItemPeer>(item);
+        peer = made.get();
+        item.peer = std::move(made);
+    }
+    peer->Attach(action, leaf);
+}
+
+// Before a menu opens the application sets its items' state.
+void enableItemsBeforeShowing(QMenu& menu)
+{
+    QObject::connect(&menu, &QMenu::aboutToShow, &menu, [] {
+        if (Application* app = GetAppObject())
+            Dispatch([app] { app->Event_EnableMenuItems(); });
+    });
+}
+
+void fillMenu(QMenu& menu, const MenuItem& parent)
+{
+    for (const auto& child : parent.Children()) {
+        if (child->Children().empty()) {
+            QAction* action = menu.addAction(QString());
+            QObject::connect(action, &QAction::triggered, action, [item = std::weak_ptr<MenuItem>(child)] {
+                if (auto chosen = item.lock()) {
+                    const String name = chosen->Name;
+                    ChooseMenuItem(name);
+                }
+            });
+            attach(*child, action, true);
+        } else {
+            QMenu* submenu = menu.addMenu(QString());
+            enableItemsBeforeShowing(*submenu);
+            fillMenu(*submenu, *child);
+            attach(*child, submenu->menuAction(), false);
+        }
+    }
+}
+
+} // namespace
+
+class ContentWidget : public QWidget {
+public:
+    explicit ContentWidget(Window& window) : window_(window)
+    {
+        setFocusPolicy(Qt::StrongFocus);
+        setAutoFillBackground(true);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        QtGraphics graphics(painter);
+        Paint(window_, graphics);
+    }
+
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        const QPoint at = event->position().toPoint();
+        MouseDown(window_, at.x(), at.y());
+    }
+
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        const String key = keyText(*event);
+        if (key.empty())
+            QWidget::keyPressEvent(event);
+        else
+            KeyDown(window_, key);
+    }
+
+private:
+    Window& window_;
+};
+
+// Its close box quits the application.
+class TopLevelWindow : public QMainWindow {
+protected:
+    void closeEvent(QCloseEvent* event) override
+    {
+        event->accept();
+        CurrentBackend().Quit(0);
+    }
+};
+
+WindowPeer::WindowPeer(Window& window)
+    : window_(window), main_(std::make_unique<TopLevelWindow>()), content_(new ContentWidget(window))
+{
+    main_->setCentralWidget(content_);
+    main_->layout()->setSizeConstraint(QLayout::SetFixedSize);
+    for (const auto& control : window_.Controls()) {
+        control->peer = MakeControlPeer(*control, content_);
+        if (control->peer)
+            control->peer->Sync();
+    }
+    Sync();
+}
+
+WindowPeer::~WindowPeer() = default;
+
+QMainWindow* WindowPeer::Main() const { return main_.get(); }
+
+QWidget* WindowPeer::Content() const { return content_; }
+
+void WindowPeer::Sync()
+{
+    syncFrame();
+    syncBackground();
+    syncMenuBar();
+    syncPosition();
+    syncVisibility();
+}
+
+void WindowPeer::syncFrame()
+{
+    const QString title = QString::fromStdString(window_.Title);
+    if (main_->windowTitle() != title)
+        main_->setWindowTitle(title);
+    const QSize size(int(window_.Width), int(window_.Height));
+    if (content_->minimumSize() != size || content_->maximumSize() != size)
+        content_->setFixedSize(size);
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (window_.CloseButton)
+        flags |= Qt::WindowCloseButtonHint;
+    if (window_.MinimizeButton)
+        flags |= Qt::WindowMinimizeButtonHint;
+    if (flags_ != flags) {
+        flags_ = flags;
+        main_->setWindowFlags(flags); // hides the window; syncVisibility shows it again
+    }
+}
+
+void WindowPeer::syncBackground()
+{
+    std::optional<Color> wanted;
+    if (window_.HasBackColor)
+        wanted = window_.BackColor.get();
+    if (background_ == wanted)
+        return;
+    background_ = wanted;
+    QPalette palette;
+    if (wanted)
+        palette.setColor(QPalette::Window, ToQColor(*wanted));
+    content_->setPalette(palette);
+}
+
+void WindowPeer::syncMenuBar()
+{
+    QMenuBar* bar = main_->menuBar();
+    bar->setVisible(window_.MenuBarVisible);
+    const std::shared_ptr<MenuBar> tree = window_.MenuBar;
+    if (menusBuilt_ && menusBuiltFrom_.lock() == tree)
+        return;
+    qDeleteAll(bar->findChildren<QMenu*>(Qt::FindDirectChildrenOnly));
+    bar->clear();
+    menusBuilt_ = true;
+    menusBuiltFrom_ = tree;
+    if (!tree)
+        return;
+    for (const auto& menuItem : tree->Children()) {
+        QMenu* menu = bar->addMenu(QString());
+        enableItemsBeforeShowing(*menu);
+        fillMenu(*menu, *menuItem);
+        attach(*menuItem, menu->menuAction(), false);
+    }
+}
+
+// A new position is applied from the event loop, once, so that a move asked for inside a
+// paint cannot start another paint from within it; a refused placement is not retried.
+void WindowPeer::syncPosition()
+{
+    const QPoint wanted(int(window_.Left), int(window_.Top));
+    if (position_ == wanted)
+        return;
+    const bool first = !position_;
+    position_ = wanted;
+    if (first) {
+        main_->move(wanted);
+        return;
+    }
+    QTimer::singleShot(0, main_.get(), [main = main_.get(), wanted] { main->move(wanted); });
+}
+
+void WindowPeer::syncVisibility()
+{
+    if (window_.Visible && main_->isHidden()) {
+        main_->show();
+        content_->setFocus();
+    } else if (!window_.Visible && !main_->isHidden()) {
+        main_->hide();
+    }
+}
+
+void ForgetPeers(MenuItem& tree)
+{
+    forEachItem(tree, [](MenuItem& item) {
+        if (dynamic_cast<MenuItemPeer*>(item.peer.get()))
+            item.peer.reset();
+    });
+}
+
+void ForgetPeers(Window& window)
+{
+    for (const auto& control : window.Controls())
+        if (dynamic_cast<ControlPeer*>(control->peer.get()))
+            control->peer.reset();
+    if (const std::shared_ptr<MenuBar>& tree = window.MenuBar)
+        ForgetPeers(*tree);
+    if (dynamic_cast<WindowPeer*>(window.peer.get()))
+        window.peer.reset();
+}
+
+QMainWindow* MainWindowOf(const Window& window)
+{
+    auto* peer = dynamic_cast<WindowPeer*>(window.peer.get());
+    return peer ? peer->Main() : nullptr;
+}
+
+QWidget* ContentOf(const Window& window)
+{
+    auto* peer = dynamic_cast<WindowPeer*>(window.peer.get());
+    return peer ? peer->Content() : nullptr;
+}
+
+QAction* ActionOf(const MenuItem& item)
+{
+    auto* peer = dynamic_cast<MenuItemPeer*>(item.peer.get());
+    return peer ? peer->Latest() : nullptr;
+}
+
+} // namespace platform::qt

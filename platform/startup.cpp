@@ -1,0 +1,49 @@
+#include "platform/startup.h"
+
+#include "platform/errors.h"
+#include "platform/file_type.h"
+
+#include <algorithm>
+
+namespace platform {
+
+namespace {
+
+std::vector<const FileType*> fileTypes;
+
+} // namespace
+
+FileType::operator String()
+{
+    if (std::find(fileTypes.begin(), fileTypes.end(), this) == fileTypes.end())
+        fileTypes.push_back(this);
+    return Name;
+}
+
+const std::vector<const FileType*>& RegisteredFileTypes() { return fileTypes; }
+
+void RuntimeInit(int, char**) { fileTypes.clear(); }
+
+void RuntimePerformInitializers(const std::vector<Initializer>& initializers)
+{
+    for (const auto& init : initializers)
+        init();
+}
+
+void RuntimeSetExceptionHelper(CallWrapper wrapper) { SetCallWrapper(wrapper); }
+
+void RuntimeInitExternalClasses() {}
+
+void InitPluginEntrypoints() {}
+
+void RunFrameworkInitialization(const std::function<void()>& lateStartup) { lateStartup(); }
+
+void RuntimeRun() { CurrentBackend().Run(); }
+
+void RuntimePerformFinalizers() {}
+
+int RuntimeExit() { return CurrentBackend().QuitStatus().value_or(0); }
+
+void Quit(int status) { CurrentBackend().Quit(status); }
+
+} // namespace platform

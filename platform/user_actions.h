@@ -1,0 +1,28 @@
+#pragma once
+// What the user does, as calls: the Qt backend makes them from real input, and tests make
+// them directly. Each runs the program's handlers through the call wrapper.
+#include "platform/controls.h"
+#include "platform/graphics.h"
+#include "platform/window.h"
+
+namespace platform {
+
+// Key texts for the keys the layer itself acts on.
+inline constexpr const char* kKeyReturn = "\r";
+inline constexpr const char* kKeyEnter = "\x03";
+
+// A press of a visible, enabled button raises its Action.
+void Press(PushButton& button);
+// Selecting a visible, enabled radio sets it, clears the others of its set and raises Action.
+void Select(RadioButton& radio);
+// Mouse and keys in content coordinates. After Event_KeyDown returns False, Return and Enter
+// press the window's visible, enabled default button.
+void MouseDown(Window& window, Integer x, Integer y);
+void KeyDown(Window& window, const String& key);
+// Paints the whole window into the Graphics.
+void Paint(Window& window, Graphics& g);
+// Chooses the application menu bar's item of that name: enabling runs first, then the item's
+// handler, or the quit of a QuitMenuItem.
+void ChooseMenuItem(const String& name);
+
+} // namespace platform

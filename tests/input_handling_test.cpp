@@ -1,0 +1,192 @@
+#include "program_fixture.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace Module1;
+using platform::Integer;
+using testing_support::FixRnd;
+using testing_support::ProgramTest;
+
+class InputHandlingTest : public ProgramTest {
+protected:
+    void show(const char* item, Integer q)
+    {
+        FixRnd({double(q) / 30.0});
+        platform::ChooseMenuItem(item);
+        ASSERT_EQ(gWhichQ, q);
+    }
+    void showDisplaying(Integer q) { show("StatisticalDataDisplayingData", q); }
+};
+
+TEST_F(InputHandlingTest, ChoosingARadioRecordsTheAnswerAndEnablesOkay)
+{
+    showDisplaying(5);
+    backend.refreshes = 0;
+    platform::Select(win().answerButton(2));
+    EXPECT_EQ(gUserAnswer, 3);
+    EXPECT_TRUE(win().OkayButton().Enabled);
+    EXPECT_EQ(backend.refreshes, 0);
+    platform::Select(win().answerButton(4));
+    EXPECT_FALSE(win().answerButton(2).Value);
+    EXPECT_TRUE(win().answerButton(4).Value);
+}
+
+TEST_F(InputHandlingTest, AnotherWithoutAChosenAnswerStillChoosesTheNextQuestion)
+{
+    showDisplaying(5);
+    platform::Select(win().answerButton(gCorrAnswer - 1));
+    platform::Press(win().OkayButton());
+    gUserAnswer = 0;
+    FixRnd({6.0 / 30.0});
+    platform::Press(win().OkayButton());
+    EXPECT_EQ(gWhichQ, 6);
+    EXPECT_EQ(win().OkayButton().Caption.get(), "Okay");
+}
+
+TEST_F(InputHandlingTest, PassMarksTheQuestionAndMovesOn)
+{
+    show("StatisticalDataSummarizingData", 7);
+    platform::Select(win().answerButton(3));
+    FixRnd({8.0 / 30.0});
+    platform::Press(win().PassButton());
+    EXPECT_EQ(gQuestion(2, 7), 2);
+    EXPECT_EQ(gNumLeft(2), 29);
+    EXPECT_FALSE(win().answerButton(3).Value);
+    EXPECT_EQ(gUserAnswer, 0);
+    EXPECT_EQ(gWhichQ, 8);
+}
+
+TEST_F(InputHandlingTest, PassAfterARightAnswerAndTheAboutScreenChangesNothing)
+{
+    for (Integer q = 1; q <= 30; ++q)
+        gQuestion(1, q) = q == 5 ? 0 : 1;
+    gNumLeft(1) = 1;
+    showDisplaying(5);
+    platform::Select(win().answerButton(gCorrAnswer - 1));
+    platform::Press(win().OkayButton());
+    platform::ChooseMenuItem("AboutBrindlex");
+    platform::MouseDown(win(), 10, 10);
+    EXPECT_TRUE(win().PassButton().Visible);
+    platform::Press(win().PassButton());
+    win().PassButton_Action(win().PassButton()); // even a direct call finds no open question
+    EXPECT_EQ(gQuestion(1, 5), 1);
+    EXPECT_EQ(gNumLeft(1), 0);
+    FixRnd({});
+    platform::Press(win().OkayButton());
+    EXPECT_EQ(gWhichQ, -1);
+}
+
+TEST_F(InputHandlingTest, RetryAndResetReopenBeforeChoosing)
+{
+    for (Integer q = 1; q <= 30; ++q)
+        gQuestion(1, q) = q == 9 ? 2 : 1;
+    gNumLeft(1) = 0;
+    gType = 1;
+    gWndMsg = "Displaying Data";
+    ChooseQuestion();
+    EXPECT_EQ(win().OkayButton().Caption.get(), "Retry");
+    FixRnd({9.0 / 30.0});
+    platform::Press(win().OkayButton());
+    EXPECT_EQ(gWhichQ, 9);
+    EXPECT_EQ(gNumLeft(1), 1);
+
+    platform::Select(win().answerButton(gCorrAnswer - 1));
+    platform::Press(win().OkayButton());
+    FixRnd({});
+    platform::Press(win().OkayButton());
+    EXPECT_EQ(win().OkayButton().Caption.get(), "Reset");
+    FixRnd({0.5});
+    platform::Press(win().OkayButton());
+    EXPECT_EQ(gNumLeft(1), 30);
+    EXPECT_EQ(gWhichQ, 15);
+}
+
+struct ClickCase {
+    const char* name;
+    Integer x, y;
+    bool onLink;
+    friend void PrintTo(const ClickCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class AboutClickTest : public ProgramTest, public testing::WithParamInterface<ClickCase> {};
+
+TEST_P(AboutClickTest, TheLinkOpensThePageAndAnyOtherClickLeaves)
+{
+    const auto& c = GetParam();
+    gWindow = 4;
+    gURLleft = 200;
+    gURLright = 300;
+    platform::MouseDown(win(), c.x, c.y);
+    if (c.onLink) {
+        EXPECT_EQ(backend.openedURLs, std::vector<std::string>{window::kDownloadURL});
+        EXPECT_EQ(gWindow, 4);
+        EXPECT_EQ(backend.refreshes, 0);
+    } else {
+        EXPECT_TRUE(backend.openedURLs.empty());
+        EXPECT_EQ(gWindow, 0);
+        EXPECT_EQ(backend.refreshes, 1);
+        EXPECT_FALSE(win().OkayButton().Visible);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Clicks, AboutClickTest,
+                         testing::Values(ClickCase{"FirstLinkPixel", 201, 99, true},
+                                         ClickCase{"LastLinkPixel", 294, 112, true},
+                                         ClickCase{"LeftOfLink", 200, 105, false},
+                                         ClickCase{"RightOfLink", 295, 105, false},
+                                         ClickCase{"AboveLink", 250, 98, false},
+                                         ClickCase{"OnUnderline", 250, 113, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(InputHandlingTest, ClicksOnTitleOrQuizDoNothingAndKeysOnlyRepaint)
+{
+    platform::MouseDown(win(), 250, 105);
+    EXPECT_EQ(backend.refreshes, 0);
+    platform::KeyDown(win(), "a");
+    EXPECT_EQ(backend.refreshes, 1);
+    EXPECT_EQ(gWindow, 0);
+    showDisplaying(5);
+    backend.refreshes = 0;
+    platform::MouseDown(win(), 250, 105);
+    platform::KeyDown(win(), "a");
+    EXPECT_EQ(backend.refreshes, 1);
+    EXPECT_EQ(gWindow, 1);
+    gWindow = 3;
+    platform::MouseDown(win(), 511, 10); // outside the content: ignored
+    EXPECT_EQ(gWindow, 3);
+}
+
+TEST_F(InputHandlingTest, LeavingAboutOverTheClosingTextShowsDisabledControls)
+{
+    for (Integer q = 1; q <= 30; ++q)
+        gQuestion(1, q) = 1;
+    gNumLeft(1) = 0;
+    gType = 1;
+    gWndMsg = "Displaying Data";
+    ChooseQuestion();
+    platform::ChooseMenuItem("AboutBrindlex");
+    platform::KeyDown(win(), "q");
+    EXPECT_EQ(gWindow, 1);
+    for (Integer i = 0; i <= 4; ++i) {
+        EXPECT_TRUE(win().answerButton(i).Visible);
+        EXPECT_FALSE(win().answerButton(i).Enabled);
+    }
+    EXPECT_TRUE(win().PassButton().Visible);
+    EXPECT_FALSE(win().PassButton().Enabled);
+    EXPECT_TRUE(win().OkayButton().Enabled);
+}
+
+TEST_F(InputHandlingTest, ReturnPressesTheDefaultButtonOnlyWhenItCanBePressed)
+{
+    showDisplaying(5);
+    platform::KeyDown(win(), platform::kKeyReturn); // Okay is disabled: nothing judged
+    EXPECT_EQ(gPaintHint, 0);
+    platform::Select(win().answerButton(gCorrAnswer - 1));
+    platform::KeyDown(win(), platform::kKeyEnter);
+    EXPECT_EQ(gQuestion(1, 5), 1);
+    EXPECT_EQ(win().OkayButton().Caption.get(), "Another");
+}
+
+} // namespace

@@ -1,0 +1,523 @@
+#include "platform/application.h"
+#include "platform/errors.h"
+#include "platform/qt/qt_backend.h"
+#include "platform/qt/qt_fonts.h"
+#include "platform/qt/qt_graphics.h"
+#include "platform/qt/qt_peers.h"
+#include "platform/runtime.h"
+#include "platform/user_actions.h"
+#include "platform/window.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QImage>
+#include <QKeyEvent>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+#include <memory>
+
+namespace {
+
+using namespace platform;
+
+// One QApplication for the whole run, on the offscreen platform.
+class QtEnvironment : public testing::Environment {
+public:
+    static qt::QtBackend& Backend() { return *backend_; }
+
+    void SetUp() override
+    {
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        backend_ = std::make_unique<qt::QtBackend>(argc_, argv_);
+    }
+    void TearDown() override { backend_.reset(); }
+
+private:
+    static inline std::unique_ptr<qt::QtBackend> backend_;
+    static inline char name_[] = "brindlex_qt_tests";
+    static inline char* argv_[] = {name_, nullptr};
+    static inline int argc_ = 1;
+};
+
+[[maybe_unused]] testing::Environment* const kQtEnvironment = testing::AddGlobalTestEnvironment(new QtEnvironment);
+
+const Color kBack = RGB(10, 120, 30);
+const Color kInk = RGB(200, 0, 0);
+
+std::shared_ptr<MenuItem> Item(const String& name, const String& text)
+{
+    auto item = std::make_shared<MenuItem>();
+    item->Name = name;
+    item->Text = text;
+    return item;
+}
+
+class TestApp : public Application {
+public:
+    TestApp()
+    {
+        MenuBar = std::make_shared<platform::MenuBar>();
+        auto file = Item("FileMenu", "File");
+        file->Append(Item("FileNew", "New Quiz"));
+        file->Append(Item("FileSep", "-"));
+        file->Append(Item("FileQuit", "Quit"));
+        auto edit = Item("EditMenu", "Edit");
+        edit->Append(Item("EditCopy", "Copy"));
+        auto help = Item("HelpMenu", "Help");
+        help->Append(Item("HelpAbout", "About Brindlex"));
+        MenuBar->Append(file);
+        MenuBar->Append(edit);
+        MenuBar->Append(help);
+        AddMenuHandler("FileNew", [this] {
+            ++newChosen;
+            return true;
+        });
+        AddMenuHandler("EditCopy", []() -> bool { throw NilObjectException("nothing to copy"); });
+    }
+
+    void Event_EnableMenuItems() override
+    {
+        if (disableCopy)
+            MenuBar->Lookup("EditCopy")->Enabled = false;
+    }
+
+    int newChosen = 0;
+    bool disableCopy = false;
+};
+
+class TestWindow : public Window {
+public:
+    explicit TestWindow(std::shared_ptr<platform::MenuBar> menus) : menus_(std::move(menus)) {}
+
+    String ClassName() const override { return "test.Window"; }
+
+    void Layout() override
+    {
+        Width = 511;
+        Height = 306;
+        Title = "Quiz";
+        HasBackColor = true;
+        BackColor = kBack;
+        MinimizeButton = false;
+        MenuBar = menus_;
+    }
+
+    void CreateControls() override
+    {
+        button = New<PushButton>();
+        button->Left = 300;
+        button->Top = 250;
+        button->Width = 90;
+        button->Height = 24;
+        button->Caption = "Next";
+        button->Default = true;
+        button->Action = [this](PushButton&) { ++presses; };
+        AddControl("NextButton", button);
+        for (int i = 0; i < 2; ++i) {
+            radios[i] = New<RadioButton>();
+            radios[i]->Index = i;
+            radios[i]->Left = 20;
+            radios[i]->Top = 200 + 30 * i;
+            radios[i]->Width = 150;
+            radios[i]->Caption = i == 0 ? "First answer" : "Second answer";
+            radios[i]->Value = i == 0;
+            radios[i]->Action = [this, i](RadioButton&) { ++selections[i]; };
+            AddControl("Answer", radios[i]);
+        }
+    }
+
+    void Event_Paint(Graphics& g, const std::vector<Rect>&) override
+    {
+        g.ForeColor = kInk;
+        g.DrawRect(10, 10, 5, 4);
+        g.DrawLine(40, 10, 46, 13);
+        g.PenWidth = 2;
+        g.DrawLine(60, 10, 60, 20);
+        g.PenWidth = 1;
+        g.FillOval(80, 10, 2, 2);
+        g.FillOval(100, 10, 10, 8);
+        g.TextFont = "System";
+        g.TextSize = 16;
+        g.DrawString("Hi", 150, 40);
+    }
+
+    bool Event_MouseDown(Integer x, Integer y) override
+    {
+        mouseDowns.push_back({x, y});
+        return true;
+    }
+
+    bool Event_KeyDown(const String& key) override
+    {
+        keys.push_back(key);
+        return false;
+    }
+
+    std::shared_ptr<PushButton> button;
+    std::shared_ptr<RadioButton> radios[2];
+    int presses = 0;
+    int selections[2] = {0, 0};
+    std::vector<String> keys;
+    std::vector<std::pair<Integer, Integer>> mouseDowns;
+
+private:
+    std::shared_ptr<platform::MenuBar> menus_;
+};
+
+class QtBackendTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        SetBackend(&QtEnvironment::Backend());
+        app = std::make_shared<TestApp>();
+        RuntimeRegisterAppObject(app);
+        window = std::make_shared<TestWindow>(app->MenuBar);
+        window->Constructor();
+        ASSERT_NE(qt::ContentOf(*window), nullptr);
+    }
+
+    void TearDown() override
+    {
+        EXPECT_EQ(UnhandledReports().size(), expectedReports);
+        window.reset();
+        app.reset();
+        ResetRuntime();
+    }
+
+    QWidget& content() const { return *qt::ContentOf(*window); }
+    QMainWindow& main() const { return *qt::MainWindowOf(*window); }
+    QAbstractButton& widget(const Control& control) const { return *qt::WidgetOf(control); }
+    QImage grab() const { return content().grab().toImage(); }
+
+    std::shared_ptr<TestApp> app;
+    std::shared_ptr<TestWindow> window;
+    std::size_t expectedReports = 0;
+};
+
+TEST_F(QtBackendTest, ContentIsExactlyTheWindowSizeBelowAFixedMenuBar)
+{
+    EXPECT_EQ(content().size(), QSize(511, 306));
+    EXPECT_EQ(grab().size(), QSize(511, 306));
+    EXPECT_EQ(content().mapTo(&main(), QPoint(0, 0)).y(), main().menuBar()->height());
+    EXPECT_EQ(main().minimumSize(), main().maximumSize());
+    EXPECT_TRUE(main().isVisible());
+    EXPECT_EQ(main().windowTitle(), "Quiz");
+
+    const Qt::WindowFlags flags = main().windowFlags();
+    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
+    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+}
+
+TEST_F(QtBackendTest, MenuBarFollowsTheMenuTree)
+{
+    QStringList titles;
+    for (QAction* action : main().menuBar()->actions())
+        titles << action->text();
+    EXPECT_EQ(titles, QStringList({"File", "Edit", "Help"}));
+
+    QMenu* file = main().menuBar()->actions().at(0)->menu();
+    ASSERT_NE(file, nullptr);
+    QStringList items;
+    for (QAction* action : file->actions())
+        items << (action->isSeparator() ? QStringLiteral("<separator>") : action->text());
+    EXPECT_EQ(items, QStringList({"New Quiz", "<separator>", "Quit"}));
+    EXPECT_EQ(qt::ActionOf(*app->MenuBar->Lookup("FileSep")), file->actions().at(1));
+}
+
+TEST_F(QtBackendTest, ChoosingAnItemRunsItsHandler)
+{
+    qt::ActionOf(*app->MenuBar->Lookup("FileNew"))->trigger();
+    EXPECT_EQ(app->newChosen, 1);
+}
+
+TEST_F(QtBackendTest, OpeningAMenuLetsTheApplicationEnableItsItems)
+{
+    app->disableCopy = true;
+    QAction* copy = qt::ActionOf(*app->MenuBar->Lookup("EditCopy"));
+    ASSERT_TRUE(copy->isEnabled());
+    emit qt::ActionOf(*app->MenuBar->Lookup("EditMenu"))->menu()->aboutToShow();
+    EXPECT_FALSE(copy->isEnabled());
+}
+
+struct Pixel {
+    const char* what;
+    int x, y;
+    bool inked;
+};
+
+TEST_F(QtBackendTest, PaintingIsPixelExact)
+{
+    const Pixel pixels[] = {
+        {"rect top left", 10, 10, true},
+        {"rect top right", 14, 10, true},
+        {"rect bottom left", 10, 13, true},
+        {"rect bottom right", 14, 13, true},
+        {"rect left side", 10, 12, true},
+        {"rect right side", 14, 11, true},
+        {"rect inside", 12, 11, false},
+        {"right of rect", 15, 10, false},
+        {"right of rect bottom", 15, 13, false},
+        {"below rect", 10, 14, false},
+        {"below rect right", 14, 14, false},
+        {"line start", 40, 10, true},
+        {"line end", 46, 13, true},
+        {"before line start", 39, 10, false},
+        {"past line end", 47, 13, false},
+        {"2-px line at x", 60, 15, true},
+        {"2-px line at x+1", 61, 15, true},
+        {"2-px line end hangs down", 61, 21, true},
+        {"right of 2-px line", 62, 15, false},
+        {"left of 2-px line", 59, 15, false},
+        {"below 2-px line", 60, 22, false},
+        {"2x2 oval top left", 80, 10, true},
+        {"2x2 oval top right", 81, 10, true},
+        {"2x2 oval bottom left", 80, 11, true},
+        {"2x2 oval bottom right", 81, 11, true},
+        {"right of 2x2 oval", 82, 10, false},
+        {"below 2x2 oval", 80, 12, false},
+        {"left of 2x2 oval", 79, 11, false},
+        {"oval corner stays empty", 100, 10, false},
+    };
+    const QImage image = grab();
+    const QRgb ink = qt::ToQColor(kInk).rgb(), back = qt::ToQColor(kBack).rgb();
+    for (const Pixel& p : pixels)
+        EXPECT_EQ(image.pixel(p.x, p.y), p.inked ? ink : back) << p.what << " at " << p.x << "," << p.y;
+    EXPECT_EQ(image.pixel(250, 120), back) << "background";
+
+    QRect oval;
+    for (int y = 5; y < 25; ++y)
+        for (int x = 95; x < 115; ++x)
+            if (image.pixel(x, y) == ink)
+                oval |= QRect(x, y, 1, 1);
+    EXPECT_EQ(oval, QRect(100, 10, 10, 8)) << "10 x 8 oval";
+
+    // "Hi" at baseline 40 has no descender: ink above the baseline, none below it.
+    auto inkInRows = [&](int top, int bottom) {
+        for (int y = top; y <= bottom; ++y)
+            for (int x = 148; x < 180; ++x)
+                if (image.pixel(x, y) != back)
+                    return true;
+        return false;
+    };
+    EXPECT_TRUE(inkInRows(28, 39));
+    EXPECT_FALSE(inkInRows(41, 60));
+}
+
+// A tall letter I drawn without antialiasing: a serif face has feet wider than its stem.
+bool HasSerifs(const String& family)
+{
+    QImage image(80, 80, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        QFont font = qt::FontFor(family, 60);
+        font.setStyleStrategy(QFont::NoAntialias);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        painter.drawText(QPointF(10, 70), "I");
+    }
+    auto inkWidth = [&](int y) {
+        int width = 0;
+        for (int x = 0; x < image.width(); ++x)
+            width += image.pixel(x, y) == qRgb(0, 0, 0);
+        return width;
+    };
+    int lastInkRow = 69;
+    while (lastInkRow > 0 && inkWidth(lastInkRow) == 0)
+        --lastInkRow;
+    return inkWidth(lastInkRow) > inkWidth(45) + 4;
+}
+
+TEST(QtFontTest, NamesFallToTheirKindOfFace)
+{
+    const struct {
+        const char* family;
+        bool serif;
+    } cases[] = {{"Times", true}, {"times", true}, {"Geneva", false}, {"System", false}, {"arial", false}};
+    for (const auto& c : cases)
+        EXPECT_EQ(HasSerifs(c.family), c.serif) << c.family << " -> " << QFontInfo(qt::FontFor(c.family, 60)).family().toStdString();
+    EXPECT_EQ(qt::FontFor("Geneva", 12.4).pixelSize(), 12);
+    EXPECT_EQ(qt::FontFor("System", 12).family(), QApplication::font().family());
+}
+
+struct ModelChange {
+    const char* what;
+    std::function<void(TestWindow&)> change;
+    std::function<bool(TestWindow&)> shown;
+    friend void PrintTo(const ModelChange& c, std::ostream* os) { *os << c.what; }
+};
+
+class ModelChangeTest : public QtBackendTest, public testing::WithParamInterface<ModelChange> {};
+
+TEST_P(ModelChangeTest, ReachesTheQtWidget)
+{
+    GetParam().change(*window);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(GetParam().shown(*window));
+}
+
+QAbstractButton& WidgetOf(const Control& control) { return *qt::WidgetOf(control); }
+QAction& ActionOf(TestWindow& w, const char* item) { return *qt::ActionOf(*w.MenuBar.get()->Lookup(item)); }
+
+INSTANTIATE_TEST_SUITE_P(
+    All, ModelChangeTest,
+    testing::Values(
+        ModelChange{"ButtonHidden", [](TestWindow& w) { w.button->Visible = false; },
+                    [](TestWindow& w) { return WidgetOf(*w.button).isHidden(); }},
+        ModelChange{"ButtonDisabled", [](TestWindow& w) { w.button->Enabled = false; },
+                    [](TestWindow& w) { return !WidgetOf(*w.button).isEnabled(); }},
+        ModelChange{"ButtonCaption", [](TestWindow& w) { w.button->Caption = "Save & go"; },
+                    [](TestWindow& w) { return WidgetOf(*w.button).text() == "Save && go"; }},
+        ModelChange{"ButtonGeometry",
+                    [](TestWindow& w) {
+                        w.button->Left = 5;
+                        w.button->Top = 6;
+                        w.button->Width = 70;
+                        w.button->Height = 30;
+                    },
+                    [](TestWindow& w) { return WidgetOf(*w.button).geometry() == QRect(5, 6, 70, 30); }},
+        ModelChange{"CheckedRadioCleared", [](TestWindow& w) { w.radios[0]->Value = false; },
+                    [](TestWindow& w) {
+                        return !WidgetOf(*w.radios[0]).isChecked() && !WidgetOf(*w.radios[1]).isChecked();
+                    }},
+        ModelChange{"SecondRadioChecked", [](TestWindow& w) { w.radios[1]->Value = true; },
+                    [](TestWindow& w) { return WidgetOf(*w.radios[1]).isChecked(); }},
+        ModelChange{"WindowTitle", [](TestWindow& w) { w.Title = "Round 2"; },
+                    [](TestWindow& w) { return qt::MainWindowOf(w)->windowTitle() == "Round 2"; }},
+        ModelChange{"WindowPosition",
+                    [](TestWindow& w) {
+                        w.Left = 40;
+                        w.Top = 50;
+                    },
+                    [](TestWindow& w) { return qt::MainWindowOf(w)->pos() == QPoint(40, 50); }},
+        ModelChange{"MenuItemText", [](TestWindow& w) { w.MenuBar.get()->Lookup("FileNew")->Text = "Start"; },
+                    [](TestWindow& w) { return ActionOf(w, "FileNew").text() == "Start"; }},
+        ModelChange{"MenuItemDisabled", [](TestWindow& w) { w.MenuBar.get()->Lookup("FileNew")->Enabled = false; },
+                    [](TestWindow& w) { return !ActionOf(w, "FileNew").isEnabled(); }},
+        ModelChange{"MenuHidden", [](TestWindow& w) { w.MenuBar.get()->Lookup("HelpMenu")->Visible = false; },
+                    [](TestWindow& w) { return !ActionOf(w, "HelpMenu").isVisible(); }}),
+    [](const testing::TestParamInfo<ModelChange>& info) { return std::string(info.param.what); });
+
+struct Click {
+    const char* what;
+    std::function<Control&(TestWindow&)> target;
+    int presses;
+    int selections[2];
+    bool values[2];
+    friend void PrintTo(const Click& c, std::ostream* os) { *os << c.what; }
+};
+
+class ClickTest : public QtBackendTest, public testing::WithParamInterface<Click> {};
+
+TEST_P(ClickTest, RaisesActionOnceAndSetsValues)
+{
+    const Click& c = GetParam();
+    WidgetOf(c.target(*window)).click();
+    EXPECT_EQ(window->presses, c.presses);
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(window->selections[i], c.selections[i]) << "radio " << i;
+        EXPECT_EQ(window->radios[i]->Value.get(), c.values[i]) << "radio " << i;
+        EXPECT_EQ(WidgetOf(*window->radios[i]).isChecked(), c.values[i]) << "radio " << i;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    All, ClickTest,
+    testing::Values(Click{"Button", [](TestWindow& w) -> Control& { return *w.button; }, 1, {0, 0}, {true, false}},
+                    Click{"OtherRadio", [](TestWindow& w) -> Control& { return *w.radios[1]; }, 0, {0, 1}, {false, true}},
+                    Click{"CheckedRadio", [](TestWindow& w) -> Control& { return *w.radios[0]; }, 0, {1, 0}, {true, false}}),
+    [](const testing::TestParamInfo<Click>& info) { return std::string(info.param.what); });
+
+TEST_F(QtBackendTest, KeysReachKeyDownAndReturnPressesTheDefaultButton)
+{
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        const char* text;
+        String expected;
+        int presses;
+    } cases[] = {
+        {Qt::Key_Return, Qt::NoModifier, "\r", kKeyReturn, 1},
+        {Qt::Key_Enter, Qt::KeypadModifier, "\r", kKeyEnter, 1},
+        {Qt::Key_A, Qt::NoModifier, "a", "a", 0},
+        {Qt::Key_Left, Qt::NoModifier, "", "Left", 0},
+    };
+    for (const auto& c : cases) {
+        window->keys.clear();
+        window->presses = 0;
+        QKeyEvent event(QEvent::KeyPress, c.key, c.modifiers, QString::fromLatin1(c.text));
+        QCoreApplication::sendEvent(&content(), &event);
+        EXPECT_EQ(window->keys, std::vector<String>{c.expected}) << c.expected;
+        EXPECT_EQ(window->presses, c.presses) << c.expected;
+    }
+    EXPECT_EQ(content().focusPolicy(), Qt::StrongFocus);
+}
+
+TEST_F(QtBackendTest, MouseDownIsInContentCoordinates)
+{
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(30, 40), content().mapToGlobal(QPointF(30, 40)), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&content(), &press);
+    EXPECT_EQ(window->mouseDowns, (std::vector<std::pair<Integer, Integer>>{{30, 40}}));
+}
+
+TEST_F(QtBackendTest, QtSideDiesWithItsWindow)
+{
+    QPointer<QMainWindow> shown(&main());
+    QPointer<QAbstractButton> button(&widget(*window->button));
+    auto keptButton = window->button;
+    auto keptItem = app->MenuBar->Lookup("FileNew");
+    window.reset();
+    ResetRuntime();
+    EXPECT_TRUE(shown.isNull());
+    EXPECT_TRUE(button.isNull());
+    keptButton->Caption = "Still here";
+    keptItem->Text = "Still here";
+    EXPECT_EQ(qt::WidgetOf(*keptButton), nullptr);
+    EXPECT_EQ(qt::ActionOf(*keptItem), nullptr);
+}
+
+TEST_F(QtBackendTest, RunReturnsTheQuitStatus)
+{
+    const struct {
+        const char* what;
+        std::function<void(QObject& loop)> quit;
+        int status;
+        bool loopRuns;
+    } cases[] = {
+        {"Quit before Run", [](QObject&) { CurrentBackend().Quit(3); }, 3, false},
+        {"Quit inside the loop", [](QObject& loop) { QTimer::singleShot(0, &loop, [] { CurrentBackend().Quit(0); }); }, 0,
+         true},
+        {"close box", [this](QObject& loop) { QTimer::singleShot(0, &loop, [this] { main().close(); }); }, 0, true},
+        {"error in a handler",
+         [this](QObject& loop) {
+             QTimer::singleShot(0, &loop, [this] { qt::ActionOf(*app->MenuBar->Lookup("EditCopy"))->trigger(); });
+         },
+         1, true},
+    };
+    for (const auto& c : cases) {
+        QObject loop; // the case's timers die with it
+        bool loopRan = false;
+        QTimer::singleShot(0, &loop, [&] { loopRan = true; });
+        QTimer::singleShot(5000, &loop, [] { QCoreApplication::exit(-1); }); // fail rather than hang
+        c.quit(loop);
+        EXPECT_EQ(CurrentBackend().Run(), c.status) << c.what;
+        EXPECT_EQ(loopRan, c.loopRuns) << c.what;
+    }
+    expectedReports = 1;
+    EXPECT_EQ(UnhandledReports().at(0).className, "NilObjectException");
+}
+
+} // namespace
