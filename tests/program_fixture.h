@@ -5,6 +5,7 @@
 #include "app/menu_bar.h"
 #include "app/startup.h"
 #include "engine/module1.h"
+#include "platform/errors.h"
 #include "platform/recording_graphics.h"
 #include "platform/runtime.h"
 #include "platform/services.h"
@@ -34,14 +35,14 @@ public:
     void RefreshRequested(platform::Window&) override { ++refreshes; }
 };
 
-// Makes Rnd return these values in order; running out fails the test.
+// Makes Rnd return these values in order; running out fails the test and stops the draw.
 inline void FixRnd(std::vector<double> values)
 {
     auto queue = std::make_shared<std::deque<double>>(values.begin(), values.end());
     platform::SetRndSource([queue] {
         if (queue->empty()) {
             ADD_FAILURE() << "Rnd was called more often than the test expected";
-            return 0.5;
+            throw platform::RuntimeException("Rnd drawn past the fixed values");
         }
         double v = queue->front();
         queue->pop_front();

@@ -141,6 +141,8 @@ public:
     {
         g.ForeColor = kInk;
         g.DrawRect(10, 10, 5, 4);
+        g.DrawRect(20, 10, 0, 4);
+        g.DrawRect(24, 10, 4, 0);
         g.DrawLine(40, 10, 46, 13);
         g.PenWidth = 2;
         g.DrawLine(60, 10, 60, 20);
@@ -271,6 +273,10 @@ TEST_F(QtBackendTest, PaintingIsPixelExact)
         {"right of rect bottom", 15, 13, false},
         {"below rect", 10, 14, false},
         {"below rect right", 14, 14, false},
+        {"rect of width 0", 20, 10, false},
+        {"left of rect of width 0", 19, 10, false},
+        {"rect of height 0", 24, 10, false},
+        {"above rect of height 0", 24, 9, false},
         {"line start", 40, 10, true},
         {"line end", 46, 13, true},
         {"before line start", 39, 10, false},

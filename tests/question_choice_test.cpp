@@ -2,7 +2,9 @@
 #include "engine/category_table.h"
 #include "program_fixture.h"
 
+#include <deque>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 

@@ -1,0 +1,258 @@
+// The real program on the offscreen Qt platform: run from its process entry, driven through
+// its Qt widgets and menu actions, its pixels read from grabbed images.
+#include "app/menu_bar.h"
+#include "app/startup.h"
+#include "banks/question_bank.h"
+#include "engine/module1.h"
+#include "platform/qt/qt_backend.h"
+#include "platform/qt/qt_graphics.h"
+#include "platform/qt/qt_peers.h"
+#include "platform/services.h"
+#include "platform/user_actions.h"
+#include "window/main_window.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QImage>
+#include <QMainWindow>
+#include <QPainter>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <deque>
+#include <functional>
+
+namespace {
+
+using namespace Module1;
+using platform::Integer;
+
+class RecordingQtBackend : public platform::qt::QtBackend {
+public:
+    using QtBackend::QtBackend;
+    std::vector<std::string> openedURLs;
+    void OpenURL(const std::string& url) override { openedURLs.push_back(url); }
+};
+
+class QtEnvironment : public testing::Environment {
+public:
+    static RecordingQtBackend& Backend() { return *backend_; }
+    void SetUp() override
+    {
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        backend_ = std::make_unique<RecordingQtBackend>(argc_, argv_);
+    }
+    void TearDown() override
+    {
+        platform::ResetRuntime();
+        backend_.reset();
+    }
+
+private:
+    static inline std::unique_ptr<RecordingQtBackend> backend_;
+    static inline char name_[] = "brindlex";
+    static inline char* argv_[] = {name_, nullptr};
+    static inline int argc_ = 1;
+};
+
+[[maybe_unused]] testing::Environment* const kQtEnvironment = testing::AddGlobalTestEnvironment(new QtEnvironment);
+
+// Runs the program from its process entry; the script runs inside its event loop.
+int runProgram(const std::function<void()>& script)
+{
+    platform::ResetRuntime();
+    platform::SetBackend(&QtEnvironment::Backend());
+    QTimer::singleShot(0, [script] {
+        script();
+        // A script that did not quit ends the loop with a status the test will reject.
+        if (!platform::CurrentBackend().QuitStatus())
+            platform::CurrentBackend().Quit(99);
+    });
+    char name[] = "brindlex";
+    char* argv[] = {name, nullptr};
+    int status = wWinMain(1, argv);
+    return status;
+}
+
+void choose(const char* item) { platform::qt::ActionOf(*MenuBar1()->Lookup(item))->trigger(); }
+
+QWidget* content() { return platform::qt::ContentOf(mainWindow()); }
+
+QImage grabContent() { return content()->grab().toImage(); }
+
+QAbstractButton* widget(platform::Control& control) { return platform::qt::WidgetOf(control); }
+
+void fixRnd(std::vector<double> values)
+{
+    auto queue = std::make_shared<std::deque<double>>(values.begin(), values.end());
+    platform::SetRndSource([queue] {
+        if (queue->empty())
+            return 0.5;
+        double v = queue->front();
+        queue->pop_front();
+        return v;
+    });
+}
+
+QColor at(const QImage& image, int x, int y) { return image.pixelColor(x, y); }
+
+const QColor kTopRule(23, 33, 204);
+const QColor kRule(21, 33, 204);
+
+TEST(QtProgramTest, RunsFromTheProcessEntryThroughAWholeSession)
+{
+    int status = runProgram([] {
+        // Title screen.
+        EXPECT_EQ(gWindow, 0);
+        QMainWindow* top = platform::qt::MainWindowOf(mainWindow());
+        ASSERT_NE(top, nullptr);
+        EXPECT_TRUE(top->isVisible());
+        EXPECT_EQ(content()->size(), QSize(511, 306));
+        QImage title = grabContent();
+        for (int x = 0; x < 511; x += 17)
+            EXPECT_EQ(at(title, x, 0), kTopRule) << "top rule at x " << x;
+        EXPECT_FALSE(widget(mainWindow().OkayButton())->isVisible());
+
+        // A histogram question.
+        fixRnd({20.0 / 30.0});
+        choose("StatisticalDataDisplayingData");
+        ASSERT_EQ(gWhichQ, 20);
+        QImage quiz = grabContent();
+        EXPECT_EQ(top->windowTitle(), "Brindlex");
+        for (int x : {0, 5, 120, 400, 505, 510}) {
+            EXPECT_EQ(at(quiz, x, gLine), kRule) << "upper rule at x " << x;
+            EXPECT_EQ(at(quiz, x, gLine + 120), kRule) << "lower rule at x " << x;
+        }
+        // The first bar's outline, DrawRect(150, 80, 40, 15); its left edge lies under the y axis.
+        EXPECT_EQ(at(quiz, 170, 80), kRule);
+        EXPECT_EQ(at(quiz, 189, 87), kRule);
+        EXPECT_NE(at(quiz, 170, 87), kRule);
+
+        // A wrong answer shows its feedback and disables Okay.
+        Integer wrong = gCorrAnswer == 1 ? 2 : 1;
+        widget(mainWindow().answerButton(wrong - 1))->click();
+        EXPECT_TRUE(widget(mainWindow().OkayButton())->isEnabled());
+        widget(mainWindow().OkayButton())->click();
+        EXPECT_EQ(gPaintHint, 1);
+        EXPECT_FALSE(widget(mainWindow().OkayButton())->isEnabled());
+        EXPECT_EQ(gQuestion(1, 20), 0);
+
+        // The right answer turns Okay into "Another".
+        widget(mainWindow().answerButton(gCorrAnswer - 1))->click();
+        EXPECT_FALSE(widget(mainWindow().answerButton(wrong - 1))->isChecked());
+        widget(mainWindow().OkayButton())->click();
+        EXPECT_EQ(widget(mainWindow().OkayButton())->text(), "Another");
+        EXPECT_FALSE(widget(mainWindow().PassButton())->isVisible());
+        EXPECT_EQ(gQuestion(1, 20), 1);
+
+        // Another, then Pass moves on.
+        fixRnd({3.0 / 30.0});
+        widget(mainWindow().OkayButton())->click();
+        ASSERT_EQ(gWhichQ, 3);
+        fixRnd({4.0 / 30.0});
+        widget(mainWindow().PassButton())->click();
+        EXPECT_EQ(gQuestion(1, 3), 2);
+        EXPECT_EQ(gWhichQ, 4);
+
+        // About hides the controls; the link opens the page and leaves the screen as it is.
+        choose("AboutBrindlex");
+        EXPECT_EQ(gWindow, 3);
+        QImage about = grabContent();
+        EXPECT_EQ(top->windowTitle(), "About Brindlex");
+        EXPECT_FALSE(widget(mainWindow().OkayButton())->isVisible());
+        EXPECT_EQ(at(about, static_cast<int>(gURLleft), 113), kTopRule);
+        EXPECT_EQ(at(about, static_cast<int>(gURLright - 1), 113), kTopRule);
+        QTest::mouseClick(content(), Qt::LeftButton, {}, QPoint(static_cast<int>(gURLleft) + 2, 105));
+        EXPECT_EQ(QtEnvironment::Backend().openedURLs, std::vector<std::string>{window::kDownloadURL});
+        EXPECT_EQ(gWindow, 3);
+
+        // A key returns to the quiz with the seven controls shown.
+        QTest::keyClick(content(), Qt::Key_A);
+        EXPECT_EQ(gWindow, 1);
+        EXPECT_TRUE(widget(mainWindow().OkayButton())->isVisible());
+        EXPECT_TRUE(widget(mainWindow().answerButton(4))->isVisible());
+
+        // About from the quiz and a click back.
+        choose("AboutBrindlex");
+        QTest::mouseClick(content(), Qt::LeftButton, {}, QPoint(20, 280));
+        EXPECT_EQ(gWindow, 1);
+
+        choose("HelpQuit");
+    });
+    EXPECT_EQ(status, 0);
+}
+
+// Measures every text a paint draws in the real fonts, and records where it ends.
+class FitCheckingGraphics : public platform::qt::QtGraphics {
+public:
+    using QtGraphics::QtGraphics;
+    std::vector<std::string> overflows;
+    std::string context;
+
+    void DrawString(const std::string& text, Integer x, Integer baseline, Integer wrap, bool condense) override
+    {
+        double right = static_cast<double>(x) + StringWidth(text);
+        if (x < 0 || right > 511.0)
+            overflows.push_back(context + ": \"" + text + "\" from x " + std::to_string(x) + " to " +
+                                std::to_string(right) + " in " + TextFont + " " + std::to_string(TextSize));
+        QtGraphics::DrawString(text, x, baseline, wrap, condense);
+    }
+};
+
+TEST(QtProgramTest, EveryLineOfEveryScreenFitsTheWindow)
+{
+    std::vector<std::string> overflows;
+    int status = runProgram([&] {
+        EXPECT_EQ(gFont, "arial") << "the quiz font with fonts-liberation2 installed";
+        QImage image(511, 306, QImage::Format_RGB32);
+        auto paintWith = [&](const std::string& context) {
+            QPainter painter(&image);
+            FitCheckingGraphics g(painter);
+            g.context = context;
+            platform::Paint(mainWindow(), g);
+            overflows.insert(overflows.end(), g.overflows.begin(), g.overflows.end());
+        };
+        gWindow = 0;
+        paintWith("title screen");
+        gWindow = 4;
+        paintWith("About screen");
+
+        gWindow = 1;
+        for (const char* mode : {"Displaying Data", "Random Category"}) {
+            gWndMsg = mode;
+            gType = 1;
+            for (Integer outcome : {-1, -2}) {
+                gWhichQ = outcome;
+                paintWith(std::string("closing text ") + mode);
+            }
+        }
+
+        const std::pair<const char*, const banks::Bank*> tables[] = {
+            {"ch2", &banks::ch2Table}, {"ch3", &banks::ch3Table},   {"ch4", &banks::ch4Table},
+            {"ch5", &banks::ch5Table}, {"ch6", &banks::ch6Table},   {"ch7", &banks::ch7Table},
+            {"ch8", &banks::ch8Table}, {"ch9", &banks::ch9Table},   {"ch10", &banks::ch10Table},
+            {"ch11", &banks::ch11Table},
+        };
+        for (const auto& [name, table] : tables) {
+            for (Integer q = 1; q <= static_cast<Integer>(table->size()); ++q) {
+                gWhichQ = q;
+                gGraph = 0;
+                banks::Load(*table);
+                for (Integer a = 1; a <= 5; ++a) {
+                    gPaintHint = 1;
+                    gJudgedAnswer = a;
+                    paintWith(std::string(name) + " question " + std::to_string(q) + " answer " + std::to_string(a));
+                }
+            }
+        }
+        choose("HelpQuit");
+    });
+    EXPECT_EQ(status, 0);
+    for (const auto& o : overflows)
+        ADD_FAILURE() << o;
+}
+
+} // namespace
