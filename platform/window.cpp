@@ -41,6 +41,14 @@ Control& Window::ControlByNameIndex(const String& name, Integer index) const
     throw NilObjectException("the window has no control " + name + "(" + std::to_string(index) + ")");
 }
 
+void Window::SetFocus(Control* control)
+{
+    if (focus_ == control)
+        return;
+    focus_ = control;
+    PropertyChanged();
+}
+
 Window* GetImplicitWindow(const String& className)
 {
     for (const auto& w : OpenWindows())

@@ -51,6 +51,10 @@ public:
     Control& ControlByNameIndex(const String& name, Integer index) const;
     const std::vector<std::shared_ptr<Control>>& Controls() const { return controls_; }
 
+    // The control that keys act on (see KeyDown), or none.
+    Control* Focus() const { return focus_; }
+    void SetFocus(Control* control);
+
     // Events.
     virtual void Layout() {}
     virtual void CreateControls() {}
@@ -68,6 +72,7 @@ public:
 
 private:
     std::vector<std::shared_ptr<Control>> controls_;
+    Control* focus_ = nullptr;
 };
 
 // The open window of that class, or nil.

@@ -190,3 +190,65 @@ TEST_F(InputHandlingTest, ReturnPressesTheDefaultButtonOnlyWhenItCanBePressed)
 }
 
 } // namespace
+
+namespace {
+
+class KeyboardTest : public InputHandlingTest {};
+
+TEST_F(KeyboardTest, TabFollowsTheTabOrderOverUsableControls)
+{
+    showDisplaying(5);
+    // Okay (tab index 0) is disabled until an answer is chosen: the order starts at Pass.
+    std::vector<platform::Control*> visited;
+    for (int i = 0; i < 7; ++i) {
+        platform::KeyDown(win(), platform::kKeyTab);
+        visited.push_back(win().Focus());
+    }
+    std::vector<platform::Control*> expected = {&win().PassButton(),      &win().answerButton(0),
+                                                &win().answerButton(1),   &win().answerButton(2),
+                                                &win().answerButton(3),   &win().answerButton(4),
+                                                &win().PassButton()};
+    EXPECT_EQ(visited, expected);
+    platform::KeyDown(win(), platform::kKeyBacktab);
+    EXPECT_EQ(win().Focus(), &win().answerButton(4));
+}
+
+TEST_F(KeyboardTest, ArrowsMoveBetweenTheAnswerRadiosAndSelectThem)
+{
+    showDisplaying(5);
+    win().SetFocus(&win().answerButton(0));
+    platform::KeyDown(win(), platform::kKeyDown);
+    EXPECT_EQ(win().Focus(), &win().answerButton(1));
+    EXPECT_EQ(gUserAnswer, 2);
+    EXPECT_TRUE(win().OkayButton().Enabled);
+    platform::KeyDown(win(), platform::kKeyUp);
+    platform::KeyDown(win(), platform::kKeyLeft);
+    EXPECT_EQ(win().Focus(), &win().answerButton(4)); // wraps round
+    EXPECT_EQ(gUserAnswer, 5);
+    EXPECT_FALSE(win().answerButton(0).Value);
+    platform::KeyDown(win(), platform::kKeyRight);
+    EXPECT_EQ(gUserAnswer, 1);
+}
+
+TEST_F(KeyboardTest, SpacePressesTheFocusedButtonAndArrowsIgnoreButtons)
+{
+    showDisplaying(5);
+    win().SetFocus(&win().PassButton());
+    platform::KeyDown(win(), platform::kKeyDown);
+    EXPECT_EQ(gUserAnswer, 0);
+    FixRnd({6.0 / 30.0});
+    platform::KeyDown(win(), platform::kKeySpace);
+    EXPECT_EQ(gQuestion(1, 5), 2);
+    EXPECT_EQ(gWhichQ, 6);
+}
+
+TEST_F(KeyboardTest, KeysOnTheTitleScreenFindNothingToFocus)
+{
+    platform::KeyDown(win(), platform::kKeyTab);
+    EXPECT_EQ(win().Focus(), nullptr);
+    platform::KeyDown(win(), platform::kKeySpace);
+    platform::KeyDown(win(), platform::kKeyDown);
+    EXPECT_EQ(gWindow, 0);
+}
+
+} // namespace

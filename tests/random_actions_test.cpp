@@ -35,6 +35,8 @@ const NamedSeed kSeeds[] = {
     {"Tundra", 0xDEADBEEFULL}, {"Ember", 424242ULL},
 };
 
+void PrintTo(const NamedSeed& seed, std::ostream* os) { *os << seed.name << " (" << seed.value << ")"; }
+
 enum class Act {
     Category,
     RandomCategories,
@@ -56,11 +58,26 @@ using Weights = std::array<unsigned, kActCount>;
 
 //                                 Cat Rnd Abt Q  Ok Pas  R  Any Lnk Clk Ret Key Pnt
 constexpr Weights kTitleWeights = {4, 2, 8, 0, 1, 1, 1, 1, 4, 4, 2, 2, 4};
+constexpr Weights kAboutTitleWeights = {2, 1, 2, 0, 1, 1, 1, 1, 8, 2, 1, 2, 6};
+constexpr Weights kClosingWeights = {3, 2, 10, 0, 6, 3, 3, 3, 4, 6, 3, 6, 8};
 constexpr Weights kDiligentWeights = {1, 1, 2, 0, 40, 0, 30, 2, 2, 2, 10, 1, 8};
 constexpr Weights kPasserWeights = {3, 2, 3, 0, 25, 25, 10, 10, 2, 3, 5, 2, 5};
 constexpr Weights kWandererWeights = {5, 5, 5, 0, 5, 5, 5, 5, 5, 5, 5, 5, 5};
-const Weights* const kMoods[] = {&kDiligentWeights, &kPasserWeights, &kWandererWeights};
-const char* const kMoodNames[] = {"diligent", "passer", "wanderer"};
+constexpr Weights kMarathonWeights = {0, 1, 1, 0, 45, 0, 35, 1, 1, 1, 10, 1, 4};
+struct Mood {
+    const char* name;
+    const Weights* weights;
+    int minLength, maxLength; // in actions
+    unsigned quitOdds;        // Quit is chosen once in this many actions; 0 never
+    unsigned chance;          // how often this mood is picked, against the others
+};
+// The marathon stays in random mode and never passes, long enough to answer all 300.
+const Mood kMoods[] = {
+    {"diligent", &kDiligentWeights, 300, 1200, 800, 4},
+    {"passer", &kPasserWeights, 200, 800, 800, 4},
+    {"wanderer", &kWandererWeights, 200, 800, 600, 3},
+    {"marathon", &kMarathonWeights, 2000, 3500, 0, 2},
+};
 
 const char* const kOtherKeys[] = {"a", "Q", " ", "\t", "\x1b", "1", "\x1c", "\x1f"};
 
@@ -360,19 +377,27 @@ struct Model {
     }
 };
 
+// How many actions ended in each situation worth reaching, and what the user did.
 struct Coverage {
-    bool minus1 = false, minus2 = false, retry = false, reset = false, about3 = false, about4 = false;
-    bool randomMinus1 = false;
-    int right = 0, wrong = 0, passes = 0, links = 0, restarts = 0;
+    int minus1 = 0, minus2 = 0, retry = 0, reset = 0, about3 = 0, about4 = 0;
+    int randomMinus1 = 0, randomMinus2 = 0;
+    int aboutOverClosing = 0, aboutOverAnswered = 0, revealedClosing = 0, revealedAnswered = 0;
+    int right = 0, wrong = 0, passes = 0, linkOn3 = 0, linkOn4 = 0, restarts = 0;
 
-    bool complete() const { return minus1 && minus2 && retry && reset && about3 && about4; }
+    bool complete() const
+    {
+        return minus1 && minus2 && retry && reset && about3 && about4 && randomMinus1 && randomMinus2 &&
+               aboutOverClosing && aboutOverAnswered && revealedClosing && revealedAnswered && linkOn3 && linkOn4;
+    }
     std::string summary() const
     {
         std::ostringstream s;
-        s << "seen -1 " << minus1 << ", -2 " << minus2 << ", Retry " << retry << ", Reset " << reset
-          << ", gWindow 3 " << about3 << ", gWindow 4 " << about4 << ", -1 in random mode " << randomMinus1
-          << "; right answers " << right << ", wrong " << wrong << ", passes " << passes << ", link clicks "
-          << links << ", restarts " << restarts;
+        s << "gWhichQ -1 " << minus1 << " (random mode " << randomMinus1 << "), -2 " << minus2 << " (random mode "
+          << randomMinus2 << "), caption Retry " << retry << ", Reset " << reset << ", gWindow 3 " << about3
+          << " (over the closing text " << aboutOverClosing << ", over a right answer " << aboutOverAnswered
+          << "), gWindow 4 " << about4 << ", controls shown again on the closing text " << revealedClosing
+          << " and after a right answer " << revealedAnswered << "; right answers " << right << ", wrong " << wrong
+          << ", passes " << passes << ", link clicks " << linkOn3 << " + " << linkOn4 << ", restarts " << restarts;
         return s.str();
     }
 };
@@ -385,6 +410,7 @@ protected:
     Coverage cov_;
     std::deque<std::string> tail_;
     std::size_t mood_ = 0;
+    int moodLeft_ = 0;
 
     unsigned below(unsigned n) { return static_cast<unsigned>(actions_() % n); }
     Integer between(Integer lo, Integer hi) { return lo + static_cast<Integer>(actions_() % static_cast<std::uint64_t>(hi - lo + 1)); }
@@ -428,11 +454,27 @@ protected:
 
     Action pick()
     {
-        if (below(4000) == 0)
-            return Action{Act::Quit};
-        if (below(700) == 0)
-            mood_ = below(3);
-        const Weights& w = (gWindow == 0 || gWindow == 4) ? kTitleWeights : *kMoods[mood_];
+        if (--moodLeft_ <= 0) {
+            unsigned total = 0;
+            for (const auto& mood : kMoods)
+                total += mood.chance;
+            unsigned r = below(total);
+            mood_ = 0;
+            while (r >= kMoods[mood_].chance)
+                r -= kMoods[mood_++].chance;
+            moodLeft_ = between(kMoods[mood_].minLength, kMoods[mood_].maxLength);
+        }
+        if (kMoods[mood_].quitOdds != 0 && below(kMoods[mood_].quitOdds) == 0) {
+            Action quit;
+            quit.act = Act::Quit;
+            return quit;
+        }
+        // The title screens and the closing text get their own mix, so that the About screen
+        // over them and the controls shown again after it are reached often.
+        const Weights& w = gWindow == 0   ? kTitleWeights
+                           : gWindow == 4 ? kAboutTitleWeights
+                           : gWhichQ < 0  ? kClosingWeights
+                                          : *kMoods[mood_].weights;
         unsigned total = 0;
         for (unsigned x : w)
             total += x;
@@ -501,7 +543,7 @@ protected:
             break;
         case Act::Quit: {
             platform::ChooseMenuItem("HelpQuit");
-            std::string e = compare();
+            std::string e = compare(true);
             if (!e.empty())
                 return "after Quit: " + e;
             if (backend.QuitStatus() != std::optional<int>(0))
@@ -538,7 +580,7 @@ protected:
             if (m_.window > 2 && a.x < win().Width && a.y < win().Height) {
                 if (left < a.x && a.x < right - 5 && 98 < a.y && a.y < 113) {
                     ++m_.urls;
-                    ++cov_.links;
+                    ++(m_.window == 3 ? cov_.linkOn3 : cov_.linkOn4);
                 } else {
                     m_.leaveAbout();
                 }
@@ -633,12 +675,12 @@ protected:
     }
 
     // The program's state against the model and against the control tables.
-    std::string compare()
+    std::string compare(bool quitting = false)
     {
         std::ostringstream s;
         for (const auto& r : platform::UnhandledReports())
             s << "unhandled " << r.className << ": " << r.message << "; ";
-        if (backend.QuitStatus())
+        if (!quitting && backend.QuitStatus())
             s << "the program asked to quit with status " << *backend.QuitStatus() << "; ";
 
         // The status table: its values and its counts.
@@ -802,14 +844,22 @@ protected:
 
     void note(Coverage& cov)
     {
-        cov.minus1 = cov.minus1 || gWhichQ == -1;
-        cov.randomMinus1 = cov.randomMinus1 || (gWhichQ == -1 && gWndMsg == kRandomCategory);
-        cov.minus2 = cov.minus2 || gWhichQ == -2;
+        const bool randomMode = gWndMsg == kRandomCategory;
+        const bool answered = gWhichQ >= 1 && gWhichQ <= 30 && gType >= 1 && gType <= 10 &&
+                              gQuestion(gType, gWhichQ) == 1;
+        cov.minus1 += gWhichQ == -1;
+        cov.randomMinus1 += gWhichQ == -1 && randomMode;
+        cov.minus2 += gWhichQ == -2;
+        cov.randomMinus2 += gWhichQ == -2 && randomMode;
         const std::string caption = win().OkayButton().Caption.get();
-        cov.retry = cov.retry || caption == "Retry";
-        cov.reset = cov.reset || caption == "Reset";
-        cov.about3 = cov.about3 || gWindow == 3;
-        cov.about4 = cov.about4 || gWindow == 4;
+        cov.retry += caption == "Retry";
+        cov.reset += caption == "Reset";
+        cov.about3 += gWindow == 3;
+        cov.about4 += gWindow == 4;
+        cov.aboutOverClosing += gWindow == 3 && gWhichQ < 0;
+        cov.aboutOverAnswered += gWindow == 3 && answered;
+        cov.revealedClosing += gWindow == 1 && m_.revealed && gWhichQ < 0;
+        cov.revealedAnswered += gWindow == 1 && m_.revealed && answered;
     }
 };
 
@@ -824,7 +874,7 @@ TEST_P(RandomActionsTest, EveryActionLeavesAConsistentQuiz)
     int index = 0;
     for (; failure.empty() && index < kActionsPerSeed; ++index) {
         Action a = pick();
-        tail_.push_back("#" + std::to_string(index) + " " + describe(a) + " (" + kMoodNames[mood_] + ") before " +
+        tail_.push_back("#" + std::to_string(index) + " " + describe(a) + " (" + kMoods[mood_].name + ") before " +
                         stateNote());
         if (tail_.size() > kTailLength)
             tail_.pop_front();

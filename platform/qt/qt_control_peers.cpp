@@ -2,8 +2,11 @@
 
 #include "platform/qt/qt_fonts.h"
 #include "platform/qt/qt_peers.h"
+#include "platform/qt/qt_window_peer.h"
 #include "platform/user_actions.h"
 
+#include <QEvent>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -65,10 +68,35 @@ private:
 
 } // namespace
 
-// Keys stay with the content widget, which hands Return and Enter to the window's KeyDown.
+namespace {
+
+// A focused control shows the focus, but its keys go to the window's KeyDown like all others.
+class KeysToWindow : public QObject {
+public:
+    KeysToWindow(RectControl& control, QObject* parent) : QObject(parent), control_(control) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress || !control_.Parent())
+            return QObject::eventFilter(watched, event);
+        const String key = KeyTextOf(*static_cast<QKeyEvent*>(event));
+        if (key.empty())
+            return false;
+        KeyDown(*control_.Parent(), key);
+        return true;
+    }
+
+private:
+    RectControl& control_;
+};
+
+} // namespace
+
 ControlPeer::ControlPeer(RectControl& control, QAbstractButton* widget) : control_(control), widget_(widget)
 {
-    widget->setFocusPolicy(Qt::NoFocus);
+    widget->setFocusPolicy(Qt::TabFocus);
+    widget->installEventFilter(new KeysToWindow(control, widget));
 }
 
 ControlPeer::~ControlPeer() { delete widget_.data(); }

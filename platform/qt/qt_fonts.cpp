@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QFontInfo>
 
 #include <cmath>
 
@@ -48,10 +49,35 @@ QFont FontFor(const String& family, Double pixelSize)
 std::vector<String> InstalledFontFamilies()
 {
     std::vector<String> out;
-    for (const QString& family : QFontDatabase::families())
+    const QStringList families = QFontDatabase::families();
+    for (const QString& family : families)
         out.push_back(family.toStdString());
-    // Metric-compatible aliases that fontconfig defines (e.g. "Arial" for Liberation Sans)
-    // are to be added here.
+
+    // A classic family that fontconfig binds to a metric-compatible installed face counts as
+    // installed: text laid out for it keeps its widths.
+    static const struct {
+        const char* classic;
+        const char* compatible[3];
+    } aliases[] = {
+        {"Arial", {"Liberation Sans", "Arimo", "Albany"}},
+        {"Helvetica", {"Liberation Sans", "Arimo", "Albany"}},
+        {"Times New Roman", {"Liberation Serif", "Tinos", "Thorndale"}},
+        {"Times", {"Liberation Serif", "Tinos", "Thorndale"}},
+        {"Courier New", {"Liberation Mono", "Cousine", "Cumberland"}},
+        {"Courier", {"Liberation Mono", "Cousine", "Cumberland"}},
+        {"Arial Narrow", {"Liberation Sans Narrow", nullptr, nullptr}},
+        {"Cambria", {"Caladea", nullptr, nullptr}},
+        {"Calibri", {"Carlito", nullptr, nullptr}},
+    };
+    for (const auto& alias : aliases) {
+        const QString classic = QLatin1String(alias.classic);
+        if (families.contains(classic, Qt::CaseInsensitive))
+            continue;
+        const QString bound = QFontInfo(QFont(classic)).family();
+        for (const char* compatible : alias.compatible)
+            if (compatible && bound.compare(QLatin1String(compatible), Qt::CaseInsensitive) == 0)
+                out.push_back(alias.classic);
+    }
     return out;
 }
 

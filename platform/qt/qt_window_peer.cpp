@@ -28,30 +28,6 @@ namespace {
 
 QString plainText(const String& text) { return QString::fromStdString(text).replace('&', QLatin1String("&&")); }
 
-// The key text KeyDown expects; empty for a key that only modifies others.
-String keyText(const QKeyEvent& event)
-{
-    switch (event.key()) {
-    case Qt::Key_Return:
-        return kKeyReturn;
-    case Qt::Key_Enter:
-        return kKeyEnter;
-    case Qt::Key_Shift:
-    case Qt::Key_Control:
-    case Qt::Key_Meta:
-    case Qt::Key_Alt:
-    case Qt::Key_AltGr:
-    case Qt::Key_CapsLock:
-    case Qt::Key_NumLock:
-        return {};
-    default:
-        break;
-    }
-    if (!event.text().isEmpty())
-        return event.text().toStdString();
-    return QKeySequence(event.key()).toString(QKeySequence::PortableText).toStdString();
-}
-
 void forEachItem(MenuItem& tree, const std::function<void(MenuItem&)>& visit)
 {
     for (const auto& child : tree.Children()) {
@@ -157,6 +133,43 @@ void fillMenu(QMenu& menu, const MenuItem& parent)
 
 } // namespace
 
+String KeyTextOf(const QKeyEvent& event)
+{
+    switch (event.key()) {
+    case Qt::Key_Return:
+        return kKeyReturn;
+    case Qt::Key_Enter:
+        return kKeyEnter;
+    case Qt::Key_Tab:
+        return kKeyTab;
+    case Qt::Key_Backtab:
+        return kKeyBacktab;
+    case Qt::Key_Space:
+        return kKeySpace;
+    case Qt::Key_Up:
+        return kKeyUp;
+    case Qt::Key_Down:
+        return kKeyDown;
+    case Qt::Key_Left:
+        return kKeyLeft;
+    case Qt::Key_Right:
+        return kKeyRight;
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Meta:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+        return {};
+    default:
+        break;
+    }
+    if (!event.text().isEmpty())
+        return event.text().toStdString();
+    return QKeySequence(event.key()).toString(QKeySequence::PortableText).toStdString();
+}
+
 class ContentWidget : public QWidget {
 public:
     explicit ContentWidget(Window& window) : window_(window)
@@ -182,12 +195,15 @@ protected:
 
     void keyPressEvent(QKeyEvent* event) override
     {
-        const String key = keyText(*event);
+        const String key = KeyTextOf(*event);
         if (key.empty())
             QWidget::keyPressEvent(event);
         else
             KeyDown(window_, key);
     }
+
+    // Tab belongs to the window's own key handling, not to Qt's focus chain.
+    bool focusNextPrevChild(bool) override { return false; }
 
 private:
     Window& window_;
@@ -229,6 +245,19 @@ void WindowPeer::Sync()
     syncMenuBar();
     syncPosition();
     syncVisibility();
+    syncFocus();
+}
+
+void WindowPeer::syncFocus()
+{
+    QWidget* wanted = content_;
+    if (Control* focus = window_.Focus()) {
+        QWidget* widget = WidgetOf(*focus);
+        if (widget && widget->isVisible() && widget->isEnabled())
+            wanted = widget;
+    }
+    if (!wanted->hasFocus())
+        wanted->setFocus(Qt::TabFocusReason);
 }
 
 void WindowPeer::syncFrame()

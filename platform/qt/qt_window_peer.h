@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 
+class QKeyEvent;
 class QMainWindow;
 class QWidget;
 
@@ -36,6 +37,7 @@ private:
     void syncMenuBar();
     void syncPosition();
     void syncVisibility();
+    void syncFocus();
 
     Window& window_;
     std::unique_ptr<TopLevelWindow> main_;
@@ -46,6 +48,9 @@ private:
     std::optional<QPoint> position_;
     std::optional<Qt::WindowFlags> flags_;
 };
+
+// The key text that KeyDown expects for a key press; empty for a key that only modifies others.
+String KeyTextOf(const QKeyEvent& event);
 
 // Takes the Qt side away from the window, its controls and its menu items.
 void ForgetPeers(Window& window);
