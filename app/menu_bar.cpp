@@ -8,7 +8,7 @@ namespace {
 
 std::shared_ptr<MenuBar1> implicitInstance;
 
-struct ItemSpec {
+struct ItemDesign {
     const char* name;
     const char* caption;
     std::shared_ptr<platform::MenuItem> (*make)();
@@ -22,19 +22,19 @@ std::shared_ptr<platform::MenuItem> make()
     return item;
 }
 
-void addItem(platform::MenuBar& bar, const char* menuName, const ItemSpec& spec)
+void addItem(platform::MenuBar& bar, const char* menuName, const ItemDesign& design)
 {
-    auto item = spec.make();
-    item->Name = spec.name;
+    auto item = design.make();
+    item->Name = design.name;
     item->AutoEnable = true;
-    item->Text = spec.caption;
+    item->Text = design.caption;
     item->Visible = true;
-    if (std::string(spec.caption) != "-")
+    if (std::string(design.caption) != "-")
         item->KeyboardShortcut = "";
     platform::Deref(bar.Child(menuName), std::string("menu ") + menuName).Append(item);
 }
 
-void buildMenu(platform::MenuBar& bar, const char* name, const char* caption, std::initializer_list<ItemSpec> items)
+void buildMenu(platform::MenuBar& bar, const char* name, const char* caption, std::initializer_list<ItemDesign> items)
 {
     auto menu = make<platform::MenuItem>();
     menu->Name = name;
@@ -43,8 +43,8 @@ void buildMenu(platform::MenuBar& bar, const char* name, const char* caption, st
     menu->Visible = true;
     menu->KeyboardShortcut = "";
     bar.Append(menu);
-    for (const auto& spec : items)
-        addItem(bar, name, spec);
+    for (const auto& design : items)
+        addItem(bar, name, design);
 }
 
 } // namespace

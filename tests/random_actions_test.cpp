@@ -57,8 +57,8 @@ constexpr std::size_t kActCount = static_cast<std::size_t>(Act::Count);
 using Weights = std::array<unsigned, kActCount>;
 
 //                                 Cat Rnd Abt Q  Ok Pas  R  Any Lnk Clk Ret Key Pnt
-constexpr Weights kTitleWeights = {4, 2, 8, 0, 1, 1, 1, 1, 4, 4, 2, 2, 4};
-constexpr Weights kAboutTitleWeights = {2, 1, 2, 0, 1, 1, 1, 1, 8, 2, 1, 2, 6};
+constexpr Weights kTitleWeights = {2, 1, 16, 0, 1, 1, 1, 1, 4, 4, 2, 2, 4};
+constexpr Weights kAboutTitleWeights = {1, 1, 2, 0, 1, 1, 1, 1, 10, 2, 1, 2, 8};
 constexpr Weights kClosingWeights = {3, 2, 10, 0, 6, 3, 3, 3, 4, 6, 3, 6, 8};
 constexpr Weights kDiligentWeights = {1, 1, 2, 0, 40, 0, 30, 2, 2, 2, 10, 1, 8};
 constexpr Weights kPasserWeights = {3, 2, 3, 0, 25, 25, 10, 10, 2, 3, 5, 2, 5};
@@ -79,7 +79,12 @@ const Mood kMoods[] = {
     {"marathon", &kMarathonWeights, 2000, 3500, 0, 2},
 };
 
-const char* const kOtherKeys[] = {"a", "Q", " ", "\t", "\x1b", "1", "\x1c", "\x1f"};
+// Keys besides Return and Enter: the layer's focus keys often, and some it ignores.
+const char* const kOtherKeys[] = {
+    platform::kKeyTab,   platform::kKeyTab,  platform::kKeyTab,  platform::kKeyBacktab, platform::kKeySpace,
+    platform::kKeySpace, platform::kKeySpace, platform::kKeyUp,  platform::kKeyDown,    platform::kKeyLeft,
+    platform::kKeyRight, "a",                "Q",                "\x1b",                "1",
+};
 
 struct Action {
     Act act = Act::PaintWindow;
@@ -121,8 +126,12 @@ std::string describe(const Action& a)
     case Act::KeyReturn:
     case Act::KeyOther: {
         s << "key";
-        for (unsigned char ch : a.key)
-            s << " 0x" << std::hex << static_cast<int>(ch) << std::dec;
+        if (a.key.size() > 1) {
+            s << " " << a.key;
+        } else {
+            for (unsigned char ch : a.key)
+                s << " 0x" << std::hex << static_cast<int>(ch) << std::dec;
+        }
         break;
     }
     case Act::PaintWindow:
@@ -382,12 +391,13 @@ struct Coverage {
     int minus1 = 0, minus2 = 0, retry = 0, reset = 0, about3 = 0, about4 = 0;
     int randomMinus1 = 0, randomMinus2 = 0;
     int aboutOverClosing = 0, aboutOverAnswered = 0, revealedClosing = 0, revealedAnswered = 0;
-    int right = 0, wrong = 0, passes = 0, linkOn3 = 0, linkOn4 = 0, restarts = 0;
+    int right = 0, wrong = 0, passes = 0, linkOn3 = 0, linkOn4 = 0, restarts = 0, spaces = 0, arrows = 0;
 
     bool complete() const
     {
         return minus1 && minus2 && retry && reset && about3 && about4 && randomMinus1 && randomMinus2 &&
-               aboutOverClosing && aboutOverAnswered && revealedClosing && revealedAnswered && linkOn3 && linkOn4;
+               aboutOverClosing && aboutOverAnswered && revealedClosing && revealedAnswered && linkOn3 && linkOn4 &&
+               spaces && arrows;
     }
     std::string summary() const
     {
@@ -397,7 +407,8 @@ struct Coverage {
           << " (over the closing text " << aboutOverClosing << ", over a right answer " << aboutOverAnswered
           << "), gWindow 4 " << about4 << ", controls shown again on the closing text " << revealedClosing
           << " and after a right answer " << revealedAnswered << "; right answers " << right << ", wrong " << wrong
-          << ", passes " << passes << ", link clicks " << linkOn3 << " + " << linkOn4 << ", restarts " << restarts;
+          << ", passes " << passes << ", link clicks " << linkOn3 << " + " << linkOn4 << ", Space on a control "
+          << spaces << ", arrow selections " << arrows << ", restarts " << restarts;
         return s.str();
     }
 };
@@ -413,7 +424,10 @@ protected:
     int moodLeft_ = 0;
 
     unsigned below(unsigned n) { return static_cast<unsigned>(actions_() % n); }
-    Integer between(Integer lo, Integer hi) { return lo + static_cast<Integer>(actions_() % static_cast<std::uint64_t>(hi - lo + 1)); }
+    Integer between(Integer lo, Integer hi)
+    {
+        return lo + static_cast<Integer>(actions_() % static_cast<std::uint64_t>(hi - lo + 1));
+    }
 
     void installRnd()
     {
@@ -519,12 +533,47 @@ protected:
         return a;
     }
 
+    static constexpr int kFocusNone = -1, kFocusOkay = 5, kFocusPass = 6;
+
+    // The focused control: a radio's index, kFocusOkay, kFocusPass or kFocusNone.
+    int focusedControl()
+    {
+        const platform::Control* f = win().Focus();
+        if (!f)
+            return kFocusNone;
+        for (Integer i = 0; i <= 4; ++i)
+            if (f == &win().answerButton(i))
+                return static_cast<int>(i);
+        if (f == &win().OkayButton())
+            return kFocusOkay;
+        if (f == &win().PassButton())
+            return kFocusPass;
+        return kFocusNone;
+    }
+    bool focusedTabStop()
+    {
+        auto* f = dynamic_cast<platform::RectControl*>(win().Focus());
+        return f && f->TabStop;
+    }
+
+    // Runs a model press of OkayButton and counts the answers it judged.
+    template <class F>
+    bool judgeCounted(Integer corr, F&& press)
+    {
+        const bool judging = m_.c.okayCaption == "Okay" && m_.c.okayVisible && m_.c.okayEnabled && m_.user >= 1 &&
+                             m_.which >= 1;
+        const bool right = m_.user == corr;
+        bool chooses = press();
+        if (judging)
+            ++(right ? cov_.right : cov_.wrong);
+        return chooses;
+    }
+
     // Runs one action on the program and the model; returns what went wrong, if anything.
     std::string perform(const Action& a)
     {
         Integer corr = gCorrAnswer;
         bool chooses = false;
-        std::ostringstream err;
         switch (a.act) {
         case Act::Category:
             platform::ChooseMenuItem(CategoryTable[static_cast<std::size_t>(a.arg - 1)].menuItem);
@@ -552,15 +601,10 @@ protected:
             ++cov_.restarts;
             return startState();
         }
-        case Act::Okay: {
-            bool wasQuestion = m_.c.okayCaption == "Okay" && m_.c.okayVisible && m_.c.okayEnabled;
-            Integer before = m_.user;
+        case Act::Okay:
             platform::Press(win().OkayButton());
-            chooses = m_.pressOkay(corr);
-            if (wasQuestion && before >= 1)
-                ++(before == corr ? cov_.right : cov_.wrong);
+            chooses = judgeCounted(corr, [&] { return m_.pressOkay(corr); });
             break;
-        }
         case Act::Pass: {
             platform::Press(win().PassButton());
             chooses = m_.pressPass();
@@ -589,15 +633,45 @@ protected:
         }
         case Act::KeyReturn:
         case Act::KeyOther: {
-            bool wasQuestion = false;
-            Integer before = m_.user;
+            // The layer's own keys act after the handler, on the controls as it left them.
+            const int focus = focusedControl();
+            const bool tabStop = focus >= 0 && focusedTabStop();
             platform::KeyDown(win(), a.key);
             m_.leaveAbout();
-            if (a.key == platform::kKeyReturn || a.key == platform::kKeyEnter) {
-                wasQuestion = m_.c.okayCaption == "Okay" && m_.c.okayVisible && m_.c.okayEnabled;
-                chooses = m_.pressOkay(corr);
-                if (wasQuestion && before >= 1)
-                    ++(before == corr ? cov_.right : cov_.wrong);
+            const std::string& k = a.key;
+            if (k == platform::kKeyReturn || k == platform::kKeyEnter) {
+                chooses = judgeCounted(corr, [&] { return m_.pressOkay(corr); });
+            } else if (k == platform::kKeySpace && tabStop) {
+                if (focus == kFocusOkay)
+                    chooses = judgeCounted(corr, [&] { return m_.pressOkay(corr); });
+                else if (focus == kFocusPass)
+                    cov_.passes += chooses = m_.pressPass();
+                else
+                    m_.select(focus);
+                cov_.spaces += focus >= 0;
+            } else if ((k == platform::kKeyUp || k == platform::kKeyDown || k == platform::kKeyLeft ||
+                        k == platform::kKeyRight) &&
+                       tabStop && focus <= 4) {
+                auto usable = [&](int i) {
+                    auto u = static_cast<std::size_t>(i);
+                    return m_.c.radioVisible[u] && m_.c.radioEnabled[u];
+                };
+                if (usable(focus)) {
+                    const int step = k == platform::kKeyUp || k == platform::kKeyLeft ? -1 : 1;
+                    int next = focus;
+                    do
+                        next = (next + step + 5) % 5;
+                    while (next != focus && !usable(next));
+                    m_.select(next);
+                    ++cov_.arrows;
+                    if (focusedControl() != next)
+                        return "the arrow key moved the focus to control " + std::to_string(focusedControl()) +
+                               ", expected answerButton(" + std::to_string(next) + ")";
+                }
+            } else if (k == platform::kKeyTab || k == platform::kKeyBacktab) {
+                auto* f = dynamic_cast<platform::RectControl*>(win().Focus());
+                if (win().Focus() && !(f && f->Visible && f->Enabled && f->TabStop))
+                    return "Tab moved the focus to a control that can't take it";
             }
             break;
         }
