@@ -42,6 +42,17 @@ const std::array<const char*, 3> kUsage = {
 
 Integer textWidth(Graphics& g, const String& text) { return static_cast<Integer>(g.StringWidth(text)); }
 
+void useText(Graphics& g, platform::Double size, const String& font, platform::Color colour)
+{
+    g.TextSize = size;
+    g.TextFont = font;
+    g.ForeColor = colour;
+}
+
+const platform::Color kNameBlue = RGB(21, 33, 204);
+const platform::Color kLinkBlue = RGB(23, 33, 204);
+const platform::Color kBlack = RGB(0, 0, 0);
+
 } // namespace
 
 void mainWindow::drawPaintText(Graphics& g, const String& text, Integer y, Integer align)
@@ -66,26 +77,20 @@ void mainWindow::drawPaintText(Graphics& g, const String& text, Integer y, Integ
 
 void mainWindow::Event_Paint(Graphics& g, const std::vector<platform::Rect>&)
 {
-    g.ForeColor = RGB(23, 33, 204);
+    g.ForeColor = kLinkBlue;
     g.DrawLine(0, 0, ::mainWindow().Width, 0);
 
     if (gWindow == 0) {
         // The title bar reads "Brindlex" again after the About screen.
         ::mainWindow().Title = "Brindlex";
-        g.TextSize = 36;
-        g.TextFont = "Times";
-        g.ForeColor = RGB(21, 33, 204);
+        useText(g, 36, "Times", kNameBlue);
         drawPaintText(g, "Brindlex", 56, 1);
-        g.TextSize = 15;
-        g.TextFont = "Times";
-        g.ForeColor = RGB(0, 0, 0);
+        useText(g, 15, "Times", kBlack);
         for (Integer k = 0; k <= 10; ++k)
             drawPaintText(g, kGreeting[static_cast<size_t>(k)], 105 + 17 * k, 1);
     } else if (gWindow == 1) {
         ::mainWindow().Title = "Brindlex";
-        g.TextSize = 12;
-        g.TextFont = gFont;
-        g.ForeColor = RGB(0, 0, 0);
+        useText(g, 12, gFont, kBlack);
         if (gWhichQ < 0) {
             congratulations(g);
         } else {
@@ -99,7 +104,7 @@ void mainWindow::Event_Paint(Graphics& g, const std::vector<platform::Rect>&)
                 for (Integer i = 1; i <= gNumLinesH(gJudgedAnswer); ++i)
                     drawPaintText(g, gMsgH(i, gJudgedAnswer), 20 * gNumLinesQ + 145 + 20 * i, 0);
             if (gLine > 0) {
-                g.ForeColor = RGB(21, 33, 204);
+                g.ForeColor = kNameBlue;
                 g.DrawLine(0, gLine, 511, gLine);
                 g.DrawLine(0, gLine + 120, 511, gLine + 120);
             }
@@ -108,22 +113,18 @@ void mainWindow::Event_Paint(Graphics& g, const std::vector<platform::Rect>&)
         }
     } else {
         ::mainWindow().Title = "About Brindlex";
-        g.TextSize = 36;
-        g.TextFont = "Times";
-        g.ForeColor = RGB(21, 33, 204);
+        useText(g, 36, "Times", kNameBlue);
         drawPaintText(g, "Brindlex", 40, 1);
-        g.TextSize = 12;
-        g.TextFont = "Geneva";
-        g.ForeColor = RGB(0, 0, 0);
+        useText(g, 12, "Geneva", kBlack);
         drawPaintText(g, kVersionLine, 70, 1);
         drawPaintText(g, "The most recent version can be downloaded from", 90, 0);
-        g.ForeColor = RGB(23, 33, 204);
+        g.ForeColor = kLinkBlue;
         Integer w = textWidth(g, kDownloadURL);
         gURLleft = static_cast<Integer>(platform::Round(static_cast<double>(::mainWindow().Width - w) / 2.0));
         gURLright = gURLleft + w;
         drawPaintText(g, kDownloadURL, 110, 1);
         g.DrawLine(gURLleft, 113, gURLright - 1, 113);
-        g.ForeColor = RGB(0, 0, 0);
+        g.ForeColor = kBlack;
         drawPaintText(g, "Please send suggestions and questions to", 130, 0);
         for (size_t k = 0; k < kContact.size(); ++k)
             drawPaintText(g, kContact[k], 150 + 20 * static_cast<Integer>(k), 1);
