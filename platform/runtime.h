@@ -32,6 +32,8 @@ public:
     // Runs the event loop until Quit and returns the exit status.
     virtual int Run() { return exitStatus_.value_or(0); }
     virtual void Quit(int status) { exitStatus_ = status; }
+    // Called once the program is done, after the event loop or in its place.
+    virtual void Finish() {}
     std::optional<int> QuitStatus() const { return exitStatus_; }
 
 protected:

@@ -4,12 +4,14 @@
 #include "platform/file_type.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace platform {
 
 namespace {
 
 std::vector<const FileType*> fileTypes;
+std::optional<int> loopStatus; // what the event loop ended with, once it has run
 
 } // namespace
 
@@ -22,7 +24,11 @@ FileType::operator String()
 
 const std::vector<const FileType*>& RegisteredFileTypes() { return fileTypes; }
 
-void RuntimeInit(int, char**) { fileTypes.clear(); }
+void RuntimeInit(int, char**)
+{
+    fileTypes.clear();
+    loopStatus.reset();
+}
 
 void RuntimePerformInitializers(const std::vector<Initializer>& initializers)
 {
@@ -38,11 +44,16 @@ void InitPluginEntrypoints() {}
 
 void RunFrameworkInitialization(const std::function<void()>& lateStartup) { lateStartup(); }
 
-void RuntimeRun() { CurrentBackend().Run(); }
+void RuntimeRun() { loopStatus = CurrentBackend().Run(); }
 
-void RuntimePerformFinalizers() {}
+void RuntimePerformFinalizers() { CurrentBackend().Finish(); }
 
-int RuntimeExit() { return CurrentBackend().QuitStatus().value_or(0); }
+int RuntimeExit()
+{
+    if (loopStatus)
+        return *loopStatus;
+    return CurrentBackend().QuitStatus().value_or(0);
+}
 
 void Quit(int status) { CurrentBackend().Quit(status); }
 

@@ -4,6 +4,7 @@
 #include "app/startup.h"
 #include "banks/question_bank.h"
 #include "engine/module1.h"
+#include "platform/errors.h"
 #include "platform/qt/qt_backend.h"
 #include "platform/qt/qt_graphics.h"
 #include "platform/qt/qt_peers.h"
@@ -34,7 +35,14 @@ class RecordingQtBackend : public platform::qt::QtBackend {
 public:
     using QtBackend::QtBackend;
     std::vector<std::string> openedURLs;
+    bool failOpening = false;
     void OpenURL(const std::string& url) override { openedURLs.push_back(url); }
+    void WindowOpened(platform::Window& window) override
+    {
+        QtBackend::WindowOpened(window);
+        if (failOpening)
+            throw platform::NilObjectException("the window could not be shown");
+    }
 };
 
 class QtEnvironment : public testing::Environment {
@@ -183,6 +191,29 @@ TEST(QtProgramTest, RunsFromTheProcessEntryThroughAWholeSession)
         choose("HelpQuit");
     });
     EXPECT_EQ(status, 0);
+}
+
+TEST(QtProgramTest, AnErrorEndsTheProgramWithStatusOne)
+{
+    int status = runProgram([] {
+        platform::Dispatch([] { mainWindow().answerButton(9).Visible = true; });
+        EXPECT_FALSE(platform::UnhandledReports().empty());
+    });
+    EXPECT_EQ(status, 1);
+
+    // A failed start: no event loop runs, and the status is still 1.
+    platform::ResetRuntime();
+    auto& backend = QtEnvironment::Backend();
+    platform::SetBackend(&backend);
+    backend.failOpening = true;
+    char name[] = "brindlex";
+    char* argv[] = {name, nullptr};
+    status = wWinMain(1, argv);
+    backend.failOpening = false;
+    EXPECT_EQ(status, 1);
+    ASSERT_EQ(platform::UnhandledReports().size(), 1u);
+    EXPECT_EQ(platform::UnhandledReports()[0].message, "the window could not be shown");
+    EXPECT_EQ(backend.Run(), 1); // returns at once, as the quit came first, and forgets it
 }
 
 // Measures every text a paint draws in the real fonts, and records where it ends.

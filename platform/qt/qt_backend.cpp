@@ -92,6 +92,8 @@ int QtBackend::Run()
     return status;
 }
 
+void QtBackend::Finish() { impl_->showReports(); }
+
 void QtBackend::Quit(int status)
 {
     exitStatus_ = status;

@@ -30,6 +30,8 @@ public:
     // status is then forgotten, so a later Run runs the loop again.
     int Run() override;
     void Quit(int status) override;
+    // Shows any report that is still waiting, when start-up failed before the event loop.
+    void Finish() override;
 
 private:
     struct Impl;
