@@ -45,13 +45,8 @@ void forScope(F&& f)
 
 void resetQ()
 {
-    if (gWndMsg == kRandomCategory) {
-        for (Integer c = 1; c <= 10; ++c)
-            gNumLeft(c) = gNumQ(c);
-    } else {
-        gNumLeft(gType) = gNumQ(gType);
-    }
     forScope([](Integer c) {
+        gNumLeft(c) = gNumQ(c);
         for (Integer q = 1; q <= gNumQ(c); ++q)
             gQuestion(c, q) = 0;
     });

@@ -59,8 +59,6 @@ void drawBox(Graphics& g, const Frame& f, Integer i)
     g.DrawLine(f.X(s2), f.Y(r + 0.5), f.X(s2), f.Y(r + 1.5));
 }
 
-Integer textWidth(Graphics& g, const String& text) { return static_cast<Integer>(g.StringWidth(text)); }
-
 } // namespace
 
 void DrawChart(Graphics& g)
@@ -103,7 +101,7 @@ void DrawChart(Graphics& g)
             Integer ty = pixel(Double(f.y0) - Double(i * f.plotHeight) / Double(n));
             g.DrawLine(f.x0 - 5, ty, f.x0, ty);
             String s = axisValue(v, gYDecimals);
-            g.DrawString(s, f.x0 - 6 - textWidth(g, s), ty + 4, 0, false);
+            g.DrawString(s, f.x0 - 6 - TextWidth(g, s), ty + 4, 0, false);
         }
     }
 
@@ -117,7 +115,7 @@ void DrawChart(Graphics& g)
             Integer b = pixel(Double(tx) + half);
             Double v = gMinPlotX + ((gMaxPlotX - gMinPlotX) * Double(i)) / Double(n);
             String s = axisValue(v, gXDecimals);
-            g.DrawString(s, pixel(Double(a + b - textWidth(g, s)) / 2.0), f.y0 + 14, 0, false);
+            g.DrawString(s, pixel(Double(a + b - TextWidth(g, s)) / 2.0), f.y0 + 14, 0, false);
         }
     }
 
@@ -127,7 +125,7 @@ void DrawChart(Graphics& g)
         if (gNumBoxes > 1) {
             for (Integer i = 1; i <= gNumBoxes; ++i) {
                 Integer yn = pixel(Double(f.y0) - (gYToGraph(i) + 1) * Double(f.plotHeight) / gMaxPlotY);
-                g.DrawString(gBarName(i), f.x0 - 5 - textWidth(g, gBarName(i)), yn + 4, 0, false);
+                g.DrawString(gBarName(i), f.x0 - 5 - TextWidth(g, gBarName(i)), yn + 4, 0, false);
             }
         }
     } else {

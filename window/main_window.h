@@ -82,6 +82,9 @@ std::string PushButtonRecord(const std::string& name, Integer left, Integer tabI
                              bool isDefault);
 std::string RadioRecord(Integer index);
 
+// A text's width in the current font and size, truncated to whole pixels.
+Integer TextWidth(Graphics& g, const String& text);
+
 // The chart step of the quiz screen's paint.
 void DrawChart(Graphics& g);
 

@@ -40,8 +40,6 @@ const std::array<const char*, 3> kUsage = {
     "It comes as it is, without warranties of any kind.",
 };
 
-Integer textWidth(Graphics& g, const String& text) { return static_cast<Integer>(g.StringWidth(text)); }
-
 void useText(Graphics& g, platform::Double size, const String& font, platform::Color colour)
 {
     g.TextSize = size;
@@ -55,6 +53,8 @@ const platform::Color kBlack = RGB(0, 0, 0);
 
 } // namespace
 
+Integer TextWidth(Graphics& g, const String& text) { return static_cast<Integer>(g.StringWidth(text)); }
+
 void mainWindow::drawPaintText(Graphics& g, const String& text, Integer y, Integer align)
 {
     Integer W = ::mainWindow().Width;
@@ -64,10 +64,10 @@ void mainWindow::drawPaintText(Graphics& g, const String& text, Integer y, Integ
         x = 10;
         break;
     case 1:
-        x = static_cast<Integer>(platform::Round(static_cast<double>(W - textWidth(g, text)) / 2.0));
+        x = static_cast<Integer>(platform::Round(static_cast<double>(W - TextWidth(g, text)) / 2.0));
         break;
     case 2:
-        x = W - textWidth(g, text);
+        x = W - TextWidth(g, text);
         break;
     default:
         return;
@@ -119,7 +119,7 @@ void mainWindow::Event_Paint(Graphics& g, const std::vector<platform::Rect>&)
         drawPaintText(g, kVersionLine, 70, 1);
         drawPaintText(g, "The most recent version can be downloaded from", 90, 0);
         g.ForeColor = kLinkBlue;
-        Integer w = textWidth(g, kDownloadURL);
+        Integer w = TextWidth(g, kDownloadURL);
         gURLleft = static_cast<Integer>(platform::Round(static_cast<double>(::mainWindow().Width - w) / 2.0));
         gURLright = gURLleft + w;
         drawPaintText(g, kDownloadURL, 110, 1);
