@@ -45,8 +45,8 @@ const Bank ch2Table = {
 
     // 3: best graph for seeing whether foot size goes with height
     {.correct = 4,
-     .lines = {"To see whether people with bigger feet tend to be taller, from the",
-               "foot lengths and heights of 50 adults, the best graph is"},
+     .lines = {"To see from the foot lengths and heights of 50 adults whether people",
+               "with bigger feet tend to be taller, the best graph is"},
      .answers = {{
          {"a bar chart.",
           {"No, a bar chart compares the values of a few categories."}},
@@ -76,7 +76,7 @@ const Bank ch2Table = {
           {"No, a pie chart shows the shares of a whole; it cannot show",
            "whether the rainfall went up or down from year to year."}},
          {"a stem-and-leaf diagram.",
-          {"No, a stem-and-leaf diagram shows the spread of values, not their order."}},
+          {"No, a stem-and-leaf diagram sorts the values by size, losing their time order."}},
          {"a time-series graph.",
           {"Yes, a time-series graph plots the rainfall against the year, so a",
            "rise over the century shows as an upward trend in the line."}},
@@ -345,14 +345,14 @@ const Bank ch2Table = {
            "and the relative frequencies of all the intervals add up to one."}},
      }}},
 
-    // 20: histogram, mean 990/40 = 24.75
+    // 20: histogram, mean from the bars' midpoints 990/40 = 24.75
     {.correct = 4,
      .lines = {"What is the approximate mean of the data that this histogram describes?", "", "", "", ""},
      .answers = {{
          {"0.01", {"No, 0.01 is read off the wrong axis: the vertical axis shows density."}},
          {"0.03", {"No, 0.03 is read off the wrong axis: the vertical axis shows density."}},
          {"15", {"No, the mean is the balance point of the data, and 15 is too far left."}},
-         {"25", {"Yes, the mean is the balance point of the data; it is 24.75, about 25."}},
+         {"25", {"Yes, the mean is the balance point; from the bars' midpoints it is about 24.75."}},
          {"35", {"No, the mean is the balance point of the data, and 35 is too far right."}},
      }},
      .chart = Histogram{.maxX = 50, .barWidth = 10, .counts = {4, 13, 6, 14, 3}, .total = 40, .maxY = 0.04}},

@@ -6,7 +6,7 @@ namespace banks {
 const Bank ch3Table = {
     // 1: what a large standard deviation says
     {.correct = 3,
-     .lines = {"A large sample standard deviation tells you that the values"},
+     .lines = {"If the standard deviation of the values in a sample is large, the values"},
      .answers = {{
          {"are all close to the mean.",
           {"No, values close to the mean give a small standard deviation."}},
@@ -14,9 +14,9 @@ const Bank ch3Table = {
           {"No, values can all differ and still lie close together, with little spread."}},
          {"are widely spread out.",
           {"Yes, the standard deviation measures how far the values typically lie",
-           "from their mean.  A large standard deviation means that many values",
-           "lie far from the mean, so the data are widely spread out.  A small one",
-           "means that the values are bunched closely around the mean."}},
+           "from their mean.  A large one means that the values are, on the whole,",
+           "widely spread about the mean; a small one means that they are bunched",
+           "closely around it."}},
          {"include at least one outlier.",
           {"No, an outlier does make the standard deviation larger, but a large",
            "standard deviation does not prove that there is an outlier.  The values",
@@ -33,8 +33,8 @@ const Bank ch3Table = {
      .lines = {"The median of a set of data is"},
      .answers = {{
          {"the middle value when the data are put in order.",
-          {"Yes, the median is the value in the middle of the ordered data.  Half",
-           "of the values lie at or below it and half lie at or above it."}},
+          {"Yes, the median is the value in the middle of the ordered data.  At least",
+           "half of the values lie at or below it, and at least half at or above it."}},
          {"the value that occurs most often.",
           {"No, the value that occurs most often is the mode.  The median is the",
            "middle value once the data are put in order."}},
@@ -124,7 +124,7 @@ const Bank ch3Table = {
            "(-4 + 0 + 4) / 3 = 0 / 3 = 0.  Check: the deviations from the mean,",
            "-4, 0 and 4, sum to zero, as they always do."}},
          {" 3", {"No, 3 is the number of values; the mean is their sum, 0, divided by 3."}},
-         {" 8", {"No, that drops the minus sign of -4; the sum is -4 + 0 + 4 = 0, not 8."}},
+         {" 8", {"No, 8 is the range, 4 - (-4), not the mean; the sum, 0, divided by 3 gives 0."}},
          {" 2", {"No, 2 is the mean of 0 and 4 only; the mean must use all three values."}},
          {"-4", {"No, -4 is the smallest value; the mean is the sum, 0, divided by 3."}},
      }}},
@@ -346,19 +346,19 @@ const Bank ch3Table = {
          {"the range from the smallest to the largest value.",
           {"No, the whiskers reach out to the smallest and largest values."}},
          {"the mean plus or minus one standard deviation.",
-          {"No, a box plot is built from the quartiles; it shows no mean at all."}},
+          {"No, a box plot is built from the five-number summary; it shows no mean."}},
          {"the values that are outliers.",
-          {"No, outliers lie beyond the quartiles, outside the box."}},
+          {"No, outliers lie far outside the box; the box holds the middle half."}},
          {"the lowest quarter of the data.",
           {"No, the lowest quarter lies between the minimum and the lower quartile."}},
      }}},
 
     // 24: the interquartile range
     {.correct = 5,
-     .lines = {"The interquartile range of a set of data covers"},
+     .lines = {"The interquartile range of a set of data is the width of the stretch holding"},
      .answers = {{
          {"all of the data.",
-          {"No, all of the data lie between the minimum and the maximum."}},
+          {"No, the width of all of the data is the range, the maximum minus the minimum."}},
          {"the lowest quarter of the data.",
           {"No, the lowest quarter of the data lies below the lower quartile."}},
          {"the highest quarter of the data.",
@@ -366,8 +366,8 @@ const Bank ch3Table = {
          {"the values within one standard deviation of the mean.",
           {"No, the quartiles come from the ordered data, not from the mean."}},
          {"the middle half of the data.",
-          {"Yes, the interquartile range runs from the lower quartile to the upper",
-           "quartile, so it holds the middle half of the data."}},
+          {"Yes, the interquartile range is one number, the upper quartile minus the",
+           "lower; it measures the width of the middle half of the data."}},
      }}},
 
     // 25: median read off a box plot
@@ -416,7 +416,7 @@ const Bank ch3Table = {
     {.correct = 3,
      .lines = {"Which range holds about half of the data shown in this box plot?", "", "", "", ""},
      .answers = {{
-         {"10 to 45", {"No, this runs from the minimum past the maximum, 42, so it holds all."}},
+         {"10 to 45", {"No, from the minimum, 10, to beyond the maximum, 42, this holds all of the data."}},
          {"10 to 35", {"No, from the minimum to the upper quartile holds three quarters."}},
          {"20 to 35", {"Yes, the box, from the lower to the upper quartile, holds the middle half."}},
          {"20 to 42", {"No, from the lower quartile to the maximum holds three quarters."}},
