@@ -58,26 +58,6 @@ TEST_F(InputHandlingTest, PassMarksTheQuestionAndMovesOn)
     EXPECT_EQ(gWhichQ, 8);
 }
 
-TEST_F(InputHandlingTest, PassAfterARightAnswerAndTheAboutScreenChangesNothing)
-{
-    for (Integer q = 1; q <= 30; ++q)
-        gQuestion(1, q) = q == 5 ? 0 : 1;
-    gNumLeft(1) = 1;
-    showDisplaying(5);
-    platform::Select(win().answerButton(gCorrAnswer - 1));
-    platform::Press(win().OkayButton());
-    platform::ChooseMenuItem("AboutBrindlex");
-    platform::MouseDown(win(), 10, 10);
-    EXPECT_TRUE(win().PassButton().Visible);
-    platform::Press(win().PassButton());
-    win().PassButton_Action(win().PassButton()); // even a direct call finds no open question
-    EXPECT_EQ(gQuestion(1, 5), 1);
-    EXPECT_EQ(gNumLeft(1), 0);
-    FixRnd({});
-    platform::Press(win().OkayButton());
-    EXPECT_EQ(gWhichQ, -1);
-}
-
 TEST_F(InputHandlingTest, RetryAndResetReopenBeforeChoosing)
 {
     for (Integer q = 1; q <= 30; ++q)
@@ -158,26 +138,6 @@ TEST_F(InputHandlingTest, ClicksOnTitleOrQuizDoNothingAndKeysOnlyRepaint)
     EXPECT_EQ(gWindow, 3);
 }
 
-TEST_F(InputHandlingTest, LeavingAboutOverTheClosingTextShowsDisabledControls)
-{
-    for (Integer q = 1; q <= 30; ++q)
-        gQuestion(1, q) = 1;
-    gNumLeft(1) = 0;
-    gType = 1;
-    gWndMsg = "Displaying Data";
-    ChooseQuestion();
-    platform::ChooseMenuItem("AboutBrindlex");
-    platform::KeyDown(win(), "q");
-    EXPECT_EQ(gWindow, 1);
-    for (Integer i = 0; i <= 4; ++i) {
-        EXPECT_TRUE(win().answerButton(i).Visible);
-        EXPECT_FALSE(win().answerButton(i).Enabled);
-    }
-    EXPECT_TRUE(win().PassButton().Visible);
-    EXPECT_FALSE(win().PassButton().Enabled);
-    EXPECT_TRUE(win().OkayButton().Enabled);
-}
-
 TEST_F(InputHandlingTest, ReturnPressesTheDefaultButtonOnlyWhenItCanBePressed)
 {
     showDisplaying(5);
@@ -250,5 +210,92 @@ TEST_F(KeyboardTest, KeysOnTheTitleScreenFindNothingToFocus)
     platform::KeyDown(win(), platform::kKeyDown);
     EXPECT_EQ(gWindow, 0);
 }
+
+} // namespace
+
+// The About screen over each screen the quiz can show, and how leaving it finds the controls.
+namespace {
+
+// The screens the About screen can open over; each is set up in category 1, "Displaying Data".
+enum class Screen { Title, OpenQuestion, AnswerChosen, RightAnswer, ClosingTextRetry, ClosingTextReset };
+
+window::mainWindow& win() { return mainWindow(); }
+
+void showScreen(Screen screen)
+{
+    if (screen == Screen::Title)
+        return;
+    if (screen == Screen::ClosingTextRetry || screen == Screen::ClosingTextReset) {
+        for (Integer q = 1; q <= 30; ++q)
+            gQuestion(1, q) = q == 9 && screen == Screen::ClosingTextRetry ? 2 : 1;
+        gNumLeft(1) = 0;
+        platform::ChooseMenuItem("StatisticalDataDisplayingData");
+        return;
+    }
+    FixRnd({5.0 / 30.0});
+    platform::ChooseMenuItem("StatisticalDataDisplayingData");
+    if (screen == Screen::AnswerChosen)
+        platform::Select(win().answerButton(gCorrAnswer == 1 ? 1 : 0));
+    if (screen == Screen::RightAnswer) {
+        platform::Select(win().answerButton(gCorrAnswer - 1));
+        platform::Press(win().OkayButton());
+    }
+}
+
+// Visibility of the radios 0 to 4, OkayButton and PassButton.
+using Shown = std::array<bool, 7>;
+
+Shown shown()
+{
+    Shown s{};
+    for (Integer i = 0; i <= 4; ++i)
+        s[static_cast<std::size_t>(i)] = win().answerButton(i).Visible;
+    s[5] = win().OkayButton().Visible;
+    s[6] = win().PassButton().Visible;
+    return s;
+}
+
+struct RestoreCase {
+    const char* name;
+    Screen screen;
+    Shown expected;
+    friend void PrintTo(const RestoreCase& c, std::ostream* os) { *os << c.name; }
+};
+
+enum class Leave { Click, Key };
+void PrintTo(Leave leave, std::ostream* os) { *os << (leave == Leave::Click ? "click" : "key"); }
+
+class LeavingAboutTest : public ProgramTest, public testing::WithParamInterface<std::tuple<RestoreCase, Leave>> {};
+
+TEST_P(LeavingAboutTest, ShowsTheControlsThatWereVisibleWhenItOpened)
+{
+    const auto& [c, leave] = GetParam();
+    showScreen(c.screen);
+    ASSERT_EQ(shown(), c.expected);
+    platform::ChooseMenuItem("AboutBrindlex");
+    platform::ChooseMenuItem("AboutBrindlex"); // again on the About screen: still remembers
+    ASSERT_EQ(shown(), Shown{});
+    if (leave == Leave::Click)
+        platform::MouseDown(win(), 10, 10);
+    else
+        platform::KeyDown(win(), "q");
+    EXPECT_EQ(gWindow, c.screen == Screen::Title ? 0 : 1);
+    EXPECT_EQ(shown(), c.expected);
+}
+
+const RestoreCase kRestoreCases[] = {
+    {"TitleScreen", Screen::Title, {}},
+    {"OpenQuestion", Screen::OpenQuestion, {true, true, true, true, true, true, true}},
+    {"RightAnswerKeepsPassHidden", Screen::RightAnswer, {true, true, true, true, true, true, false}},
+    {"ClosingTextRetryShowsOnlyOkay", Screen::ClosingTextRetry, {false, false, false, false, false, true, false}},
+    {"ClosingTextResetShowsOnlyOkay", Screen::ClosingTextReset, {false, false, false, false, false, true, false}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Screens, LeavingAboutTest,
+                         testing::Combine(testing::ValuesIn(kRestoreCases), testing::Values(Leave::Click, Leave::Key)),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).name) +
+                                    (std::get<1>(info.param) == Leave::Click ? "ByClick" : "ByKey");
+                         });
 
 } // namespace
