@@ -299,3 +299,83 @@ INSTANTIATE_TEST_SUITE_P(Screens, LeavingAboutTest,
                          });
 
 } // namespace
+
+// A key that leaves the About screen over the quiz does nothing else; the next key acts.
+namespace {
+
+enum class Focus { None, Okay, Pass, FirstRadio };
+
+struct KeyCase {
+    const char* name;
+    Screen screen;
+    Focus focus;
+    const char* key;
+    friend void PrintTo(const KeyCase& c, std::ostream* os) { *os << c.name; }
+};
+
+// What a key on the quiz screen can change.
+struct QuizState {
+    Integer which, user, hint, left;
+    std::string caption;
+    const platform::Control* focus;
+    std::vector<Integer> status;
+    bool operator==(const QuizState&) const = default;
+};
+
+QuizState quizState()
+{
+    QuizState s{gWhichQ, gUserAnswer, gPaintHint, gNumLeft(1), win().OkayButton().Caption.get(), win().Focus(), {}};
+    for (Integer q = 1; q <= 30; ++q)
+        s.status.push_back(gQuestion(1, q));
+    return s;
+}
+
+class KeyLeavingAboutTest : public ProgramTest, public testing::WithParamInterface<KeyCase> {};
+
+TEST_P(KeyLeavingAboutTest, GoesNoFurtherAndTheNextKeyActs)
+{
+    const auto& c = GetParam();
+    showScreen(c.screen);
+    switch (c.focus) {
+    case Focus::None:
+        break;
+    case Focus::Okay:
+        win().SetFocus(&win().OkayButton());
+        break;
+    case Focus::Pass:
+        win().SetFocus(&win().PassButton());
+        break;
+    case Focus::FirstRadio:
+        win().SetFocus(&win().answerButton(0));
+        break;
+    }
+    const QuizState before = quizState();
+    platform::ChooseMenuItem("AboutBrindlex");
+
+    FixRnd({});
+    platform::KeyDown(win(), c.key);
+    EXPECT_EQ(gWindow, 1);
+    EXPECT_TRUE(quizState() == before) << "the key that left the About screen went on to act";
+
+    platform::SetRndSource([] { return 9.0 / 30.0; }); // any new question is question 9
+    platform::KeyDown(win(), c.key);
+    EXPECT_FALSE(quizState() == before) << "the next key did nothing";
+}
+
+const KeyCase kKeyCases[] = {
+    {"ReturnOnRetry", Screen::ClosingTextRetry, Focus::None, platform::kKeyReturn},
+    {"EnterOnReset", Screen::ClosingTextReset, Focus::None, platform::kKeyEnter},
+    {"ReturnOnAnother", Screen::RightAnswer, Focus::None, platform::kKeyReturn},
+    {"ReturnWithAnAnswerChosen", Screen::AnswerChosen, Focus::None, platform::kKeyReturn},
+    {"SpaceOnPass", Screen::OpenQuestion, Focus::Pass, platform::kKeySpace},
+    {"SpaceOnOkay", Screen::AnswerChosen, Focus::Okay, platform::kKeySpace},
+    {"SpaceOnARadio", Screen::OpenQuestion, Focus::FirstRadio, platform::kKeySpace},
+    {"ArrowOnARadio", Screen::OpenQuestion, Focus::FirstRadio, platform::kKeyDown},
+    {"TabFromPass", Screen::OpenQuestion, Focus::Pass, platform::kKeyTab},
+    {"BacktabOnTheClosingText", Screen::ClosingTextRetry, Focus::None, platform::kKeyBacktab},
+};
+
+INSTANTIATE_TEST_SUITE_P(Keys, KeyLeavingAboutTest, testing::ValuesIn(kKeyCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace

@@ -394,12 +394,13 @@ struct Coverage {
     int randomMinus1 = 0, randomMinus2 = 0;
     int aboutOverClosing = 0, aboutOverAnswered = 0, backOnClosing = 0, backOnAnswered = 0;
     int right = 0, wrong = 0, passes = 0, linkOn3 = 0, linkOn4 = 0, restarts = 0, spaces = 0, arrows = 0;
+    int keysBackToQuiz = 0;
 
     bool complete() const
     {
         return minus1 && minus2 && retry && reset && about3 && about4 && randomMinus1 && randomMinus2 &&
                aboutOverClosing && aboutOverAnswered && backOnClosing && backOnAnswered && linkOn3 && linkOn4 &&
-               spaces && arrows;
+               spaces && arrows && keysBackToQuiz;
     }
     std::string summary() const
     {
@@ -410,7 +411,8 @@ struct Coverage {
           << "), gWindow 4 " << about4 << ", back from About on the closing text " << backOnClosing
           << " and after a right answer " << backOnAnswered << "; right answers " << right << ", wrong " << wrong
           << ", passes " << passes << ", link clicks " << linkOn3 << " + " << linkOn4 << ", Space on a control "
-          << spaces << ", arrow selections " << arrows << ", restarts " << restarts;
+          << spaces << ", arrow selections " << arrows << ", keys back to the quiz " << keysBackToQuiz
+          << ", restarts " << restarts;
         return s.str();
     }
 };
@@ -635,11 +637,17 @@ protected:
         }
         case Act::KeyReturn:
         case Act::KeyOther: {
-            // The layer's own keys act after the handler, on the controls as it left them.
+            // The layer's own keys act after the handler, unless the handler showed or hid a
+            // control: a key that leaves the About screen over the quiz goes no further.
             const int focus = focusedControl();
             const bool tabStop = focus >= 0 && focusedTabStop();
             platform::KeyDown(win(), a.key);
+            const bool backToQuiz = m_.window == 3;
             m_.leaveAbout();
+            if (backToQuiz) {
+                ++cov_.keysBackToQuiz;
+                break;
+            }
             const std::string& k = a.key;
             if (k == platform::kKeyReturn || k == platform::kKeyEnter) {
                 chooses = judgeCounted(corr, [&] { return m_.pressOkay(corr); });
