@@ -45,10 +45,7 @@ bool App::AboutBrindlex_Action()
         gWindow = 4;
     } else if (gWindow == 1) {
         gWindow = 3;
-        for (Integer i = 0; i <= 4; ++i)
-            mainWindow().answerButton(i).Visible = false;
-        mainWindow().OkayButton().Visible = false;
-        mainWindow().PassButton().Visible = false;
+        mainWindow().hideControlsForAbout();
     }
     mainWindow().Refresh(true);
     return false;

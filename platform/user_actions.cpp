@@ -93,13 +93,27 @@ RadioButton* neighbourRadio(Window& window, const RadioButton& radio, int step)
     return set[static_cast<size_t>((index % size + size) % size)];
 }
 
+// Which of the window's controls are visible, in the window's order.
+std::vector<bool> visibility(const Window& window)
+{
+    std::vector<bool> shown;
+    for (const auto& control : window.Controls()) {
+        const auto* rect = dynamic_cast<const RectControl*>(control.get());
+        shown.push_back(rect && rect->Visible);
+    }
+    return shown;
+}
+
 } // namespace
 
 void KeyDown(Window& window, const String& key)
 {
+    const std::vector<bool> shownBefore = visibility(window);
     bool handled = false;
     Dispatch([&] { handled = window.Event_KeyDown(key); });
-    if (handled)
+    // A key that showed or hid controls changed the screen under the user: it must not go on
+    // to press or focus a control that was not there when it arrived.
+    if (handled || visibility(window) != shownBefore)
         return;
     Control* focus = window.Focus();
     if (key == kKeyReturn || key == kKeyEnter) {

@@ -22,11 +22,12 @@ inline constexpr const char* kKeyRight = "Right";
 void Press(PushButton& button);
 // Selecting a visible, enabled radio sets it, clears the others of its set and raises Action.
 void Select(RadioButton& radio);
-// Mouse and keys in content coordinates. After Event_KeyDown returns False the layer's own
-// keys act: Return and Enter press the visible, enabled default button; Tab and Backtab move
-// the focus along the tab order (TabIndex) over visible, enabled controls with TabStop; Space
-// presses or selects the focused control; the arrow keys move the focus to the previous or
-// next radio of the focused radio's set and select it.
+// Mouse and keys in content coordinates. After Event_KeyDown returns False, and only if it
+// showed or hid no control, the layer's own keys act: Return and Enter press the visible,
+// enabled default button; Tab and Backtab move the focus along the tab order (TabIndex) over
+// visible, enabled controls with TabStop; Space presses or selects the focused control; the
+// arrow keys move the focus to the previous or next radio of the focused radio's set and
+// select it.
 void MouseDown(Window& window, Integer x, Integer y);
 void KeyDown(Window& window, const String& key);
 // Paints the whole window into the Graphics.

@@ -58,26 +58,6 @@ TEST_F(InputHandlingTest, PassMarksTheQuestionAndMovesOn)
     EXPECT_EQ(gWhichQ, 8);
 }
 
-TEST_F(InputHandlingTest, PassAfterARightAnswerAndTheAboutScreenChangesNothing)
-{
-    for (Integer q = 1; q <= 30; ++q)
-        gQuestion(1, q) = q == 5 ? 0 : 1;
-    gNumLeft(1) = 1;
-    showDisplaying(5);
-    platform::Select(win().answerButton(gCorrAnswer - 1));
-    platform::Press(win().OkayButton());
-    platform::ChooseMenuItem("AboutBrindlex");
-    platform::MouseDown(win(), 10, 10);
-    EXPECT_TRUE(win().PassButton().Visible);
-    platform::Press(win().PassButton());
-    win().PassButton_Action(win().PassButton()); // even a direct call finds no open question
-    EXPECT_EQ(gQuestion(1, 5), 1);
-    EXPECT_EQ(gNumLeft(1), 0);
-    FixRnd({});
-    platform::Press(win().OkayButton());
-    EXPECT_EQ(gWhichQ, -1);
-}
-
 TEST_F(InputHandlingTest, RetryAndResetReopenBeforeChoosing)
 {
     for (Integer q = 1; q <= 30; ++q)
@@ -158,26 +138,6 @@ TEST_F(InputHandlingTest, ClicksOnTitleOrQuizDoNothingAndKeysOnlyRepaint)
     EXPECT_EQ(gWindow, 3);
 }
 
-TEST_F(InputHandlingTest, LeavingAboutOverTheClosingTextShowsDisabledControls)
-{
-    for (Integer q = 1; q <= 30; ++q)
-        gQuestion(1, q) = 1;
-    gNumLeft(1) = 0;
-    gType = 1;
-    gWndMsg = "Displaying Data";
-    ChooseQuestion();
-    platform::ChooseMenuItem("AboutBrindlex");
-    platform::KeyDown(win(), "q");
-    EXPECT_EQ(gWindow, 1);
-    for (Integer i = 0; i <= 4; ++i) {
-        EXPECT_TRUE(win().answerButton(i).Visible);
-        EXPECT_FALSE(win().answerButton(i).Enabled);
-    }
-    EXPECT_TRUE(win().PassButton().Visible);
-    EXPECT_FALSE(win().PassButton().Enabled);
-    EXPECT_TRUE(win().OkayButton().Enabled);
-}
-
 TEST_F(InputHandlingTest, ReturnPressesTheDefaultButtonOnlyWhenItCanBePressed)
 {
     showDisplaying(5);
@@ -250,5 +210,172 @@ TEST_F(KeyboardTest, KeysOnTheTitleScreenFindNothingToFocus)
     platform::KeyDown(win(), platform::kKeyDown);
     EXPECT_EQ(gWindow, 0);
 }
+
+} // namespace
+
+// The About screen over each screen the quiz can show, and how leaving it finds the controls.
+namespace {
+
+// The screens the About screen can open over; each is set up in category 1, "Displaying Data".
+enum class Screen { Title, OpenQuestion, AnswerChosen, RightAnswer, ClosingTextRetry, ClosingTextReset };
+
+window::mainWindow& win() { return mainWindow(); }
+
+void showScreen(Screen screen)
+{
+    if (screen == Screen::Title)
+        return;
+    if (screen == Screen::ClosingTextRetry || screen == Screen::ClosingTextReset) {
+        for (Integer q = 1; q <= 30; ++q)
+            gQuestion(1, q) = q == 9 && screen == Screen::ClosingTextRetry ? 2 : 1;
+        gNumLeft(1) = 0;
+        platform::ChooseMenuItem("StatisticalDataDisplayingData");
+        return;
+    }
+    FixRnd({5.0 / 30.0});
+    platform::ChooseMenuItem("StatisticalDataDisplayingData");
+    if (screen == Screen::AnswerChosen)
+        platform::Select(win().answerButton(gCorrAnswer == 1 ? 1 : 0));
+    if (screen == Screen::RightAnswer) {
+        platform::Select(win().answerButton(gCorrAnswer - 1));
+        platform::Press(win().OkayButton());
+    }
+}
+
+// Visibility of the radios 0 to 4, OkayButton and PassButton.
+using Shown = std::array<bool, 7>;
+
+Shown shown()
+{
+    Shown s{};
+    for (Integer i = 0; i <= 4; ++i)
+        s[static_cast<std::size_t>(i)] = win().answerButton(i).Visible;
+    s[5] = win().OkayButton().Visible;
+    s[6] = win().PassButton().Visible;
+    return s;
+}
+
+struct RestoreCase {
+    const char* name;
+    Screen screen;
+    Shown expected;
+    friend void PrintTo(const RestoreCase& c, std::ostream* os) { *os << c.name; }
+};
+
+enum class Leave { Click, Key };
+void PrintTo(Leave leave, std::ostream* os) { *os << (leave == Leave::Click ? "click" : "key"); }
+
+class LeavingAboutTest : public ProgramTest, public testing::WithParamInterface<std::tuple<RestoreCase, Leave>> {};
+
+TEST_P(LeavingAboutTest, ShowsTheControlsThatWereVisibleWhenItOpened)
+{
+    const auto& [c, leave] = GetParam();
+    showScreen(c.screen);
+    ASSERT_EQ(shown(), c.expected);
+    platform::ChooseMenuItem("AboutBrindlex");
+    platform::ChooseMenuItem("AboutBrindlex"); // again on the About screen: still remembers
+    ASSERT_EQ(shown(), Shown{});
+    if (leave == Leave::Click)
+        platform::MouseDown(win(), 10, 10);
+    else
+        platform::KeyDown(win(), "q");
+    EXPECT_EQ(gWindow, c.screen == Screen::Title ? 0 : 1);
+    EXPECT_EQ(shown(), c.expected);
+}
+
+const RestoreCase kRestoreCases[] = {
+    {"TitleScreen", Screen::Title, {}},
+    {"OpenQuestion", Screen::OpenQuestion, {true, true, true, true, true, true, true}},
+    {"RightAnswerKeepsPassHidden", Screen::RightAnswer, {true, true, true, true, true, true, false}},
+    {"ClosingTextRetryShowsOnlyOkay", Screen::ClosingTextRetry, {false, false, false, false, false, true, false}},
+    {"ClosingTextResetShowsOnlyOkay", Screen::ClosingTextReset, {false, false, false, false, false, true, false}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Screens, LeavingAboutTest,
+                         testing::Combine(testing::ValuesIn(kRestoreCases), testing::Values(Leave::Click, Leave::Key)),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).name) +
+                                    (std::get<1>(info.param) == Leave::Click ? "ByClick" : "ByKey");
+                         });
+
+} // namespace
+
+// A key that leaves the About screen over the quiz does nothing else; the next key acts.
+namespace {
+
+enum class Focus { None, Okay, Pass, FirstRadio };
+
+struct KeyCase {
+    const char* name;
+    Screen screen;
+    Focus focus;
+    const char* key;
+    friend void PrintTo(const KeyCase& c, std::ostream* os) { *os << c.name; }
+};
+
+// What a key on the quiz screen can change.
+struct QuizState {
+    Integer which, user, hint, left;
+    std::string caption;
+    const platform::Control* focus;
+    std::vector<Integer> status;
+    bool operator==(const QuizState&) const = default;
+};
+
+QuizState quizState()
+{
+    QuizState s{gWhichQ, gUserAnswer, gPaintHint, gNumLeft(1), win().OkayButton().Caption.get(), win().Focus(), {}};
+    for (Integer q = 1; q <= 30; ++q)
+        s.status.push_back(gQuestion(1, q));
+    return s;
+}
+
+class KeyLeavingAboutTest : public ProgramTest, public testing::WithParamInterface<KeyCase> {};
+
+TEST_P(KeyLeavingAboutTest, GoesNoFurtherAndTheNextKeyActs)
+{
+    const auto& c = GetParam();
+    showScreen(c.screen);
+    switch (c.focus) {
+    case Focus::None:
+        break;
+    case Focus::Okay:
+        win().SetFocus(&win().OkayButton());
+        break;
+    case Focus::Pass:
+        win().SetFocus(&win().PassButton());
+        break;
+    case Focus::FirstRadio:
+        win().SetFocus(&win().answerButton(0));
+        break;
+    }
+    const QuizState before = quizState();
+    platform::ChooseMenuItem("AboutBrindlex");
+
+    FixRnd({});
+    platform::KeyDown(win(), c.key);
+    EXPECT_EQ(gWindow, 1);
+    EXPECT_TRUE(quizState() == before) << "the key that left the About screen went on to act";
+
+    platform::SetRndSource([] { return 9.0 / 30.0; }); // any new question is question 9
+    platform::KeyDown(win(), c.key);
+    EXPECT_FALSE(quizState() == before) << "the next key did nothing";
+}
+
+const KeyCase kKeyCases[] = {
+    {"ReturnOnRetry", Screen::ClosingTextRetry, Focus::None, platform::kKeyReturn},
+    {"EnterOnReset", Screen::ClosingTextReset, Focus::None, platform::kKeyEnter},
+    {"ReturnOnAnother", Screen::RightAnswer, Focus::None, platform::kKeyReturn},
+    {"ReturnWithAnAnswerChosen", Screen::AnswerChosen, Focus::None, platform::kKeyReturn},
+    {"SpaceOnPass", Screen::OpenQuestion, Focus::Pass, platform::kKeySpace},
+    {"SpaceOnOkay", Screen::AnswerChosen, Focus::Okay, platform::kKeySpace},
+    {"SpaceOnARadio", Screen::OpenQuestion, Focus::FirstRadio, platform::kKeySpace},
+    {"ArrowOnARadio", Screen::OpenQuestion, Focus::FirstRadio, platform::kKeyDown},
+    {"TabFromPass", Screen::OpenQuestion, Focus::Pass, platform::kKeyTab},
+    {"BacktabOnTheClosingText", Screen::ClosingTextRetry, Focus::None, platform::kKeyBacktab},
+};
+
+INSTANTIATE_TEST_SUITE_P(Keys, KeyLeavingAboutTest, testing::ValuesIn(kKeyCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

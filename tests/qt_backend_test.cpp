@@ -18,6 +18,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPoint>
 #include <QPointer>
 #include <QTimer>
 
@@ -26,6 +27,9 @@
 #include <cstdlib>
 #include <functional>
 #include <memory>
+
+// Where gtest finds it for a failed comparison of positions.
+inline void PrintTo(const QPoint& p, std::ostream* os) { *os << "(" << p.x() << ", " << p.y() << ")"; }
 
 namespace {
 
@@ -469,6 +473,27 @@ TEST_F(QtBackendTest, KeysReachKeyDownAndReturnPressesTheDefaultButton)
         EXPECT_EQ(window->presses, c.presses) << c.expected;
     }
     EXPECT_EQ(content().focusPolicy(), Qt::StrongFocus);
+}
+
+TEST_F(QtBackendTest, AMoveOfTheWindowReachesTheModelAndTheOldPlaceCanBeAskedAgain)
+{
+    window->Left = 40;
+    window->Top = 50;
+    QCoreApplication::processEvents();
+    ASSERT_EQ(main().pos(), QPoint(40, 50));
+
+    main().move(200, 150); // by the user or the window manager
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->Left.get(), 200);
+    EXPECT_EQ(window->Top.get(), 150);
+    EXPECT_EQ(main().pos(), QPoint(200, 150)) << "the report must not move the window again";
+
+    window->Top = 50;
+    window->Left = 40;
+    QCoreApplication::processEvents();
+    EXPECT_EQ(main().pos(), QPoint(40, 50));
+    EXPECT_EQ(window->Left.get(), 40);
+    EXPECT_EQ(window->Top.get(), 50);
 }
 
 TEST_F(QtBackendTest, MouseDownIsInContentCoordinates)

@@ -17,6 +17,7 @@
 #include <QImage>
 #include <QMainWindow>
 #include <QPainter>
+#include <QPoint>
 #include <QTest>
 #include <QTimer>
 
@@ -25,6 +26,9 @@
 #include <cstdlib>
 #include <deque>
 #include <functional>
+
+// Where gtest finds it for a failed comparison of positions.
+inline void PrintTo(const QPoint& p, std::ostream* os) { *os << "(" << p.x() << ", " << p.y() << ")"; }
 
 namespace {
 
@@ -188,6 +192,37 @@ TEST(QtProgramTest, RunsFromTheProcessEntryThroughAWholeSession)
         QTest::mouseClick(content(), Qt::LeftButton, {}, QPoint(20, 280));
         EXPECT_EQ(gWindow, 1);
 
+        choose("HelpQuit");
+    });
+    EXPECT_EQ(status, 0);
+}
+
+TEST(QtProgramTest, AWindowMovedElsewhereReturnsToTheCentreAtItsNextPaint)
+{
+    int status = runProgram([] {
+        QMainWindow* top = platform::qt::MainWindowOf(mainWindow());
+        ASSERT_NE(top, nullptr);
+        const platform::ScreenInfo screen = platform::Screen(0);
+        const QPoint centre(static_cast<int>((screen.Width - 511) / 2), static_cast<int>((screen.Height - 306) / 2));
+        for (const char* item : {"", "StatisticalDataDisplayingData", "AboutBrindlex"}) {
+            SCOPED_TRACE(*item ? item : "title screen");
+            if (*item)
+                choose(item);
+            grabContent();
+            QCoreApplication::processEvents();
+            ASSERT_EQ(top->pos(), centre);
+
+            top->move(centre + QPoint(-37, 23)); // dragged by the user
+            QCoreApplication::processEvents();
+            EXPECT_EQ(mainWindow().Left.get(), centre.x() - 37);
+            EXPECT_EQ(mainWindow().Top.get(), centre.y() + 23);
+
+            grabContent(); // the next paint
+            QCoreApplication::processEvents();
+            EXPECT_EQ(top->pos(), centre);
+            EXPECT_EQ(mainWindow().Left.get(), centre.x());
+            EXPECT_EQ(mainWindow().Top.get(), centre.y());
+        }
         choose("HelpQuit");
     });
     EXPECT_EQ(status, 0);

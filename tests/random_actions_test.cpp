@@ -201,11 +201,12 @@ struct Model {
     Integer user = 0;
     Integer judged = 0;
     Integer paintHint = 0;
-    bool revealed = false; // the About screen was left since the last question choice
+    bool leftAbout = false; // the About screen was left since the last question choice
     std::size_t urls = 0;
     std::array<std::array<Integer, 31>, 11> status{};
     std::array<Integer, 11> left{};
     Controls c;
+    Controls underAbout; // the controls as the About screen over the quiz found them
 
     Integer& st(Integer cat, Integer q) { return status[static_cast<std::size_t>(cat)][static_cast<std::size_t>(q)]; }
     Integer& lf(Integer cat) { return left[static_cast<std::size_t>(cat)]; }
@@ -233,10 +234,10 @@ struct Model {
     {
         if (window == 3) {
             window = 1;
-            c.radioVisible.fill(true);
-            c.passVisible = true;
-            c.okayVisible = true;
-            revealed = true;
+            c.radioVisible = underAbout.radioVisible;
+            c.passVisible = underAbout.passVisible;
+            c.okayVisible = underAbout.okayVisible;
+            leftAbout = true;
         } else if (window == 4) {
             window = 0;
         }
@@ -328,6 +329,7 @@ struct Model {
             window = 4;
         } else if (window == 1) {
             window = 3;
+            underAbout = c;
             c.radioVisible.fill(false);
             c.okayVisible = false;
             c.passVisible = false;
@@ -339,7 +341,7 @@ struct Model {
     {
         window = 1;
         started = true;
-        revealed = false;
+        leftAbout = false;
         bool anyOpen = false, anyPassed = false;
         forScope([&](Integer cat) {
             for (Integer q = 1; q <= 30; ++q) {
@@ -390,14 +392,15 @@ struct Model {
 struct Coverage {
     int minus1 = 0, minus2 = 0, retry = 0, reset = 0, about3 = 0, about4 = 0;
     int randomMinus1 = 0, randomMinus2 = 0;
-    int aboutOverClosing = 0, aboutOverAnswered = 0, revealedClosing = 0, revealedAnswered = 0;
+    int aboutOverClosing = 0, aboutOverAnswered = 0, backOnClosing = 0, backOnAnswered = 0;
     int right = 0, wrong = 0, passes = 0, linkOn3 = 0, linkOn4 = 0, restarts = 0, spaces = 0, arrows = 0;
+    int keysBackToQuiz = 0;
 
     bool complete() const
     {
         return minus1 && minus2 && retry && reset && about3 && about4 && randomMinus1 && randomMinus2 &&
-               aboutOverClosing && aboutOverAnswered && revealedClosing && revealedAnswered && linkOn3 && linkOn4 &&
-               spaces && arrows;
+               aboutOverClosing && aboutOverAnswered && backOnClosing && backOnAnswered && linkOn3 && linkOn4 &&
+               spaces && arrows && keysBackToQuiz;
     }
     std::string summary() const
     {
@@ -405,10 +408,11 @@ struct Coverage {
         s << "gWhichQ -1 " << minus1 << " (random mode " << randomMinus1 << "), -2 " << minus2 << " (random mode "
           << randomMinus2 << "), caption Retry " << retry << ", Reset " << reset << ", gWindow 3 " << about3
           << " (over the closing text " << aboutOverClosing << ", over a right answer " << aboutOverAnswered
-          << "), gWindow 4 " << about4 << ", controls shown again on the closing text " << revealedClosing
-          << " and after a right answer " << revealedAnswered << "; right answers " << right << ", wrong " << wrong
+          << "), gWindow 4 " << about4 << ", back from About on the closing text " << backOnClosing
+          << " and after a right answer " << backOnAnswered << "; right answers " << right << ", wrong " << wrong
           << ", passes " << passes << ", link clicks " << linkOn3 << " + " << linkOn4 << ", Space on a control "
-          << spaces << ", arrow selections " << arrows << ", restarts " << restarts;
+          << spaces << ", arrow selections " << arrows << ", keys back to the quiz " << keysBackToQuiz
+          << ", restarts " << restarts;
         return s.str();
     }
 };
@@ -633,11 +637,17 @@ protected:
         }
         case Act::KeyReturn:
         case Act::KeyOther: {
-            // The layer's own keys act after the handler, on the controls as it left them.
+            // The layer's own keys act after the handler, unless the handler showed or hid a
+            // control: a key that leaves the About screen over the quiz goes no further.
             const int focus = focusedControl();
             const bool tabStop = focus >= 0 && focusedTabStop();
             platform::KeyDown(win(), a.key);
+            const bool backToQuiz = m_.window == 3;
             m_.leaveAbout();
+            if (backToQuiz) {
+                ++cov_.keysBackToQuiz;
+                break;
+            }
             const std::string& k = a.key;
             if (k == platform::kKeyReturn || k == platform::kKeyEnter) {
                 chooses = judgeCounted(corr, [&] { return m_.pressOkay(corr); });
@@ -887,7 +897,7 @@ protected:
                     s << "after a right answer OkayButton is not a visible, enabled \"Another\"; ";
                 if (!allRadios(c.radioVisible, true) || !allRadios(c.radioEnabled, false))
                     s << "after a right answer the radios are not visible and disabled; ";
-                if (c.passEnabled || (c.passVisible && !m_.revealed))
+                if (c.passEnabled || c.passVisible)
                     s << "after a right answer PassButton is not hidden and disabled; ";
             } else {
                 s << "question " << gWhichQ << " on screen has status " << status << "; ";
@@ -895,7 +905,7 @@ protected:
         } else if (gWhichQ < 0) {
             if (!allRadios(c.radioEnabled, false) || c.passEnabled)
                 s << "with nothing open a radio or PassButton is enabled; ";
-            if (!m_.revealed && (!allRadios(c.radioVisible, false) || c.passVisible))
+            if (!allRadios(c.radioVisible, false) || c.passVisible)
                 s << "with nothing open a radio or PassButton is visible; ";
             const char* caption = gWhichQ == -1 ? "Reset" : "Retry";
             if (!c.okayVisible || !c.okayEnabled || c.okayCaption != caption)
@@ -932,8 +942,8 @@ protected:
         cov.about4 += gWindow == 4;
         cov.aboutOverClosing += gWindow == 3 && gWhichQ < 0;
         cov.aboutOverAnswered += gWindow == 3 && answered;
-        cov.revealedClosing += gWindow == 1 && m_.revealed && gWhichQ < 0;
-        cov.revealedAnswered += gWindow == 1 && m_.revealed && answered;
+        cov.backOnClosing += gWindow == 1 && m_.leftAbout && gWhichQ < 0;
+        cov.backOnAnswered += gWindow == 1 && m_.leftAbout && answered;
     }
 };
 

@@ -16,21 +16,41 @@ void clearChosenAnswer()
     }
 }
 
-// Leaves the About screen: back to the quiz with its seven controls shown, or to the title.
+// Leaves the About screen: back to the quiz with its controls as they were, or to the title.
 void leaveAbout()
 {
     if (gWindow == 3) {
         gWindow = 1;
-        for (Integer i = 0; i <= 4; ++i)
-            ::mainWindow().answerButton(i).Visible = true;
-        ::mainWindow().PassButton().Visible = true;
-        ::mainWindow().OkayButton().Visible = true;
+        ::mainWindow().showControlsAfterAbout();
     } else if (gWindow == 4) {
         gWindow = 0;
     }
 }
 
+// The seven controls as the About screen hides them: the radios, OkayButton, PassButton.
+std::array<platform::RectControl*, 7> sevenControls(mainWindow& w)
+{
+    return {&w.answerButton(0), &w.answerButton(1), &w.answerButton(2), &w.answerButton(3),
+            &w.answerButton(4), &w.OkayButton(),    &w.PassButton()};
+}
+
 } // namespace
+
+void mainWindow::hideControlsForAbout()
+{
+    const auto controls = sevenControls(*this);
+    for (std::size_t k = 0; k < controls.size(); ++k) {
+        shownBeforeAbout_[k] = controls[k]->Visible;
+        controls[k]->Visible = false;
+    }
+}
+
+void mainWindow::showControlsAfterAbout()
+{
+    const auto controls = sevenControls(*this);
+    for (std::size_t k = 0; k < controls.size(); ++k)
+        controls[k]->Visible = shownBeforeAbout_[k];
+}
 
 void mainWindow::OkayButton_Action(platform::PushButton&)
 {

@@ -1,10 +1,12 @@
 #pragma once
-// The program's one window. It keeps no fields: everything it shows comes from Module1.
+// The program's one window. Everything it shows comes from Module1; its one field remembers
+// what the About screen covered.
 #include "platform/controls.h"
 #include "platform/graphics.h"
 #include "platform/menu.h"
 #include "platform/window.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -37,6 +39,11 @@ public:
     platform::PushButton& OkayButton();
     platform::PushButton& PassButton();
     platform::RadioButton& answerButton(Integer index);
+
+    // The About screen over the quiz hides the seven controls; leaving it shows again those
+    // that were visible when it opened.
+    void hideControlsForAbout();
+    void showControlsAfterAbout();
 
     void OkayButton_Action(platform::PushButton& button);
     void PassButton_Action(platform::PushButton& button);
@@ -74,6 +81,9 @@ public:
 private:
     template <class T>
     T& menuItem(const char* name);
+
+    // Which of the seven controls were visible when the About screen last opened over the quiz.
+    std::array<bool, 7> shownBeforeAbout_{};
 };
 
 // The design records of the window, the two push buttons and radio i.

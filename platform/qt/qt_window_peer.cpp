@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QMoveEvent>
 #include <QPainter>
 #include <QTimer>
 
@@ -209,19 +210,30 @@ private:
     Window& window_;
 };
 
-// Its close box quits the application.
+// Its close box quits the application; every move, whoever made it, is reported.
 class TopLevelWindow : public QMainWindow {
+public:
+    std::function<void()> moved;
+
 protected:
     void closeEvent(QCloseEvent* event) override
     {
         event->accept();
         CurrentBackend().Quit(0);
     }
+
+    void moveEvent(QMoveEvent* event) override
+    {
+        QMainWindow::moveEvent(event);
+        if (moved)
+            moved();
+    }
 };
 
 WindowPeer::WindowPeer(Window& window)
     : window_(window), main_(std::make_unique<TopLevelWindow>()), content_(new ContentWidget(window))
 {
+    main_->moved = [this] { positionReported(); };
     main_->setCentralWidget(content_);
     main_->layout()->setSizeConstraint(QLayout::SetFixedSize);
     for (const auto& control : window_.Controls()) {
@@ -232,7 +244,7 @@ WindowPeer::WindowPeer(Window& window)
     Sync();
 }
 
-WindowPeer::~WindowPeer() = default;
+WindowPeer::~WindowPeer() { main_->moved = nullptr; }
 
 QMainWindow* WindowPeer::Main() const { return main_.get(); }
 
@@ -314,8 +326,8 @@ void WindowPeer::syncMenuBar()
     }
 }
 
-// A new position is applied from the event loop, once, so that a move asked for inside a
-// paint cannot start another paint from within it; a refused placement is not retried.
+// A new position is applied from the event loop, so that a move asked for inside a paint
+// cannot start another paint from within it; several changes before then make one move.
 void WindowPeer::syncPosition()
 {
     const QPoint wanted(int(window_.Left), int(window_.Top));
@@ -327,7 +339,23 @@ void WindowPeer::syncPosition()
         main_->move(wanted);
         return;
     }
-    QTimer::singleShot(0, main_.get(), [main = main_.get(), wanted] { main->move(wanted); });
+    if (movePending_)
+        return;
+    movePending_ = true;
+    QTimer::singleShot(0, main_.get(), [this] {
+        movePending_ = false;
+        main_->move(*position_);
+    });
+}
+
+// The window's real place, after a move by the user or the window manager, goes quietly into
+// Left and Top: a later write of the old values then differs from them and moves it back.
+void WindowPeer::positionReported()
+{
+    const QPoint at = main_->pos();
+    position_ = at;
+    window_.Left.SetQuietly(at.x());
+    window_.Top.SetQuietly(at.y());
 }
 
 void WindowPeer::syncVisibility()

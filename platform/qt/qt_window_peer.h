@@ -36,6 +36,7 @@ private:
     void syncBackground();
     void syncMenuBar();
     void syncPosition();
+    void positionReported();
     void syncVisibility();
     void syncFocus();
 
@@ -45,7 +46,8 @@ private:
     std::weak_ptr<MenuBar> menusBuiltFrom_;
     bool menusBuilt_ = false;
     std::optional<std::optional<Color>> background_; // as last applied; inner nil: the default
-    std::optional<QPoint> position_;
+    std::optional<QPoint> position_; // where the window is, or is about to be moved to
+    bool movePending_ = false;
     std::optional<Qt::WindowFlags> flags_;
 };
 
