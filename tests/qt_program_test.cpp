@@ -10,6 +10,7 @@
 #include "platform/qt/qt_peers.h"
 #include "platform/services.h"
 #include "platform/user_actions.h"
+#include "process_locale.h"
 #include "window/main_window.h"
 
 #include <QAbstractButton>
@@ -52,6 +53,8 @@ public:
     {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
         backend_ = std::make_unique<RecordingQtBackend>(argc_, argv_);
+        // The QApplication has set the locale from the environment; this only checks it could.
+        ASSERT_EQ(testing_support::UseEnvironmentLocale(), "");
     }
     void TearDown() override
     {
@@ -228,7 +231,8 @@ public:
         double right = static_cast<double>(x) + StringWidth(text);
         if (x < 0 || right > 511.0)
             overflows.push_back(context + ": \"" + text + "\" from x " + std::to_string(x) + " to " +
-                                std::to_string(right) + " in " + TextFont + " " + std::to_string(TextSize));
+                                platform::Format(right, "0.00") + " in " + TextFont + " " +
+                                platform::Format(TextSize, "0.0"));
         QtGraphics::DrawString(text, x, baseline, wrap, condense);
     }
 };
