@@ -82,9 +82,13 @@ int QtBackend::Run()
 {
     int result = 0;
     if (!exitStatus_) {
+        // Qt hands on an exception that escaped a handler once the loop has unwound.
+        struct Running {
+            bool& flag;
+            ~Running() { flag = false; }
+        } running{impl_->running};
         impl_->running = true;
         result = QApplication::exec();
-        impl_->running = false;
     }
     impl_->showReports();
     const int status = exitStatus_.value_or(result);
