@@ -34,12 +34,26 @@ void Initialize()
 
 namespace app {
 
+namespace {
+
+std::function<void(StartupStep)> startupProbe;
+
+void enter(StartupStep step)
+{
+    if (startupProbe)
+        startupProbe(step);
+}
+
+} // namespace
+
+void SetStartupProbe(std::function<void(StartupStep)> probe) { startupProbe = std::move(probe); }
+
 std::optional<platform::ErrorReport> CallFunctionWithExceptionHandling(const std::function<void()>& handler)
 {
     try {
         handler();
-    } catch (const platform::RuntimeException& e) {
-        return platform::ErrorReport{e.ClassName(), e.what()};
+    } catch (const std::exception& e) {
+        return platform::ReportOf(e);
     }
     return std::nullopt;
 }
@@ -48,6 +62,7 @@ std::vector<std::function<void()>> InitializerList()
 {
     return {
         [] {
+            enter(StartupStep::Initializers);
             FileTypes::pAllFileTypes.clear();
             FileTypes::pText.reset();
         },
@@ -56,10 +71,15 @@ std::vector<std::function<void()>> InitializerList()
     };
 }
 
-void InitFileTypes() { FileTypes::Initialize(); }
+void InitFileTypes()
+{
+    enter(StartupStep::InitFileTypes);
+    FileTypes::Initialize();
+}
 
 void NewAppInstance()
 {
+    enter(StartupStep::NewAppInstance);
     auto created = std::make_shared<App>();
     App& object = platform::Deref(created, "the new application object");
     object.Constructor();
@@ -74,6 +94,7 @@ void EarlyStartup()
     platform::InitPluginEntrypoints();
     InitFileTypes();
     NewAppInstance();
+    enter(StartupStep::AddMenuHandlers);
     ApplicationAddMenuHandlers();
 }
 
@@ -100,8 +121,12 @@ void Main()
 int wWinMain(int argc, char** argv)
 {
     platform::RuntimeInit(argc, argv);
-    platform::RuntimePerformInitializers(app::InitializerList());
-    app::Main();
+    try {
+        platform::RuntimePerformInitializers(app::InitializerList());
+        app::Main();
+    } catch (...) {
+        platform::ReportEscapedError(std::current_exception());
+    }
     platform::RuntimePerformFinalizers();
     return platform::RuntimeExit();
 }

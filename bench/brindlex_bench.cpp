@@ -25,6 +25,7 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <charconv>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -65,7 +66,14 @@ private:
         const double seconds = std::chrono::duration<double>(Clock::now() - start_).count();
         rusage usage{};
         getrusage(RUSAGE_SELF, &usage);
-        std::printf("%.9f %ld\n", seconds, usage.ru_maxrss);
+        // Qt has set the C locale from the environment by now: to_chars keeps the "." that the
+        // parent reads.
+        char line[64];
+        char* end = std::to_chars(line, line + sizeof line, seconds, std::chars_format::fixed, 9).ptr;
+        *end++ = ' ';
+        end = std::to_chars(end, line + sizeof line, usage.ru_maxrss).ptr;
+        std::fwrite(line, 1, static_cast<size_t>(end - line), stdout);
+        std::fputc('\n', stdout);
         std::fflush(stdout);
         quit_();
     }
@@ -228,9 +236,14 @@ std::optional<StartUp> startChild(const std::string& kind)
     close(fds[0]);
     int status = 0;
     waitpid(pid, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return std::nullopt;
     double seconds = 0;
     long peakKiB = 0;
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || std::sscanf(out.c_str(), "%lf %ld", &seconds, &peakKiB) != 2)
+    const char* const last = out.data() + out.size();
+    auto read = std::from_chars(out.data(), last, seconds);
+    if (read.ec != std::errc{} || read.ptr == last || *read.ptr != ' ' ||
+        std::from_chars(read.ptr + 1, last, peakKiB).ec != std::errc{})
         return std::nullopt;
     return StartUp{seconds, peakKiB / 1024.0};
 }
@@ -332,6 +345,7 @@ void BM_QuestionCycle(benchmark::State& state)
 }
 BENCHMARK(BM_QuestionCycle)->Unit(benchmark::kMicrosecond);
 
+// The parent never starts Qt and so stays in the C locale: printf writes ".".
 void printSummary()
 {
     const auto& bare = gStartUps["bare"];

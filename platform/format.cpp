@@ -1,7 +1,8 @@
 #include "platform/services.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <limits>
 #include <vector>
 
 namespace platform {
@@ -46,13 +47,15 @@ String group(const String& digits)
 }
 
 // The exact decimal digits of a non-negative value with the given decimals, the last digit
-// rounded half away from zero. %f prints every integer digit, so large values lose nothing.
+// rounded half away from zero. Fixed notation prints every integer digit, so large values lose
+// nothing; std::to_chars writes "." whatever the process locale.
 String roundedDigits(Double value, int decimals)
 {
     const int extra = 30; // far below any double's precision, so the digit after the last is exact
-    std::vector<char> buffer(static_cast<size_t>(std::snprintf(nullptr, 0, "%.*f", decimals + extra, value)) + 1);
-    std::snprintf(buffer.data(), buffer.size(), "%.*f", decimals + extra, value);
-    String text(buffer.data());
+    std::vector<char> buffer(static_cast<size_t>(std::numeric_limits<Double>::max_exponent10 + decimals + extra) + 8);
+    auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed,
+                                 decimals + extra);
+    String text(buffer.data(), written.ptr);
     size_t point = text.find('.');
     bool roundUp = text[point + static_cast<size_t>(decimals) + 1] >= '5';
     text.resize(decimals == 0 ? point : point + static_cast<size_t>(decimals) + 1);

@@ -4,7 +4,10 @@
 #include "platform/errors.h"
 #include "platform/window.h"
 
+#include <cstdlib>
+#include <cxxabi.h>
 #include <iostream>
+#include <typeinfo>
 
 namespace platform {
 
@@ -31,12 +34,33 @@ Backend& CurrentBackend() { return *state().backend; }
 
 void SetBackend(Backend* backend) { state().backend = backend ? backend : &state().headless; }
 
+ErrorReport ReportOf(const std::exception& error)
+{
+    if (const auto* runtime = dynamic_cast<const RuntimeException*>(&error))
+        return {runtime->ClassName(), error.what()};
+    int status = 0;
+    std::unique_ptr<char, void (*)(void*)> name(abi::__cxa_demangle(typeid(error).name(), nullptr, nullptr, &status),
+                                                std::free);
+    return {name ? name.get() : typeid(error).name(), error.what()};
+}
+
+ErrorReport ReportOf(std::exception_ptr error)
+{
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::exception& e) {
+        return ReportOf(e);
+    } catch (...) {
+        return {"unknown exception", "it carries no message"};
+    }
+}
+
 std::optional<ErrorReport> DefaultCallWrapper(const std::function<void()>& handler)
 {
     try {
         handler();
-    } catch (const RuntimeException& e) {
-        return ErrorReport{e.ClassName(), e.what()};
+    } catch (const std::exception& e) {
+        return ReportOf(e);
     }
     return std::nullopt;
 }
@@ -51,10 +75,11 @@ void Dispatch(const std::function<void()>& handler)
 
 void UnhandledException(const ErrorReport& report)
 {
-    state().reports.push_back(report);
+    // The line and the status first: they must stand even when the backend's message fails.
     std::cerr << "Brindlex stopped on an unhandled " << report.className << ": " << report.message << '\n';
-    CurrentBackend().ReportError(report);
+    state().reports.push_back(report);
     CurrentBackend().Quit(1);
+    CurrentBackend().ReportError(report);
 }
 
 const std::vector<ErrorReport>& UnhandledReports() { return state().reports; }

@@ -4,6 +4,7 @@
 // backend that puts it all on a screen (Qt), or nowhere (headless tests).
 #include "platform/types.h"
 
+#include <exception>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -18,6 +19,11 @@ struct ErrorReport {
     String className;
     String message;
 };
+
+// A RuntimeException reports its ClassName, any other std::exception its C++ type
+// ("std::length_error"), each with its message; anything else is an "unknown exception".
+ErrorReport ReportOf(const std::exception& error);
+ErrorReport ReportOf(std::exception_ptr error);
 
 class Backend {
 public:
@@ -44,15 +50,16 @@ protected:
 Backend& CurrentBackend();
 void SetBackend(Backend* backend);
 
-// A call wrapper runs a handler of the program. A RuntimeException that escapes it is
-// returned instead of travelling on; any other exception is raised again.
+// A call wrapper runs a handler of the program. A std::exception that escapes it (a
+// RuntimeException, or one of the standard library's) is returned instead of travelling on;
+// anything else is raised again.
 using CallWrapper = std::optional<ErrorReport> (*)(const std::function<void()>& handler);
 std::optional<ErrorReport> DefaultCallWrapper(const std::function<void()>& handler);
 // The program installs its own wrapper at start-up; until then the default one serves.
 void SetCallWrapper(CallWrapper wrapper);
 // Runs a handler through the wrapper and hands an escaped error to UnhandledException.
 void Dispatch(const std::function<void()>& handler);
-// The report of an error that escaped: stderr, the backend's message, then quit with status 1.
+// The report of an error that escaped: stderr, quit with status 1, then the backend's message.
 void UnhandledException(const ErrorReport& report);
 // Every report since the last ResetRuntime, for tests.
 const std::vector<ErrorReport>& UnhandledReports();

@@ -12,6 +12,7 @@ namespace {
 
 std::vector<const FileType*> fileTypes;
 std::optional<int> loopStatus; // what the event loop ended with, once it has run
+bool escaped = false;          // an error got past the program's Main
 
 } // namespace
 
@@ -28,6 +29,7 @@ void RuntimeInit(int, char**)
 {
     fileTypes.clear();
     loopStatus.reset();
+    escaped = false;
 }
 
 void RuntimePerformInitializers(const std::vector<Initializer>& initializers)
@@ -48,8 +50,20 @@ void RuntimeRun() { loopStatus = CurrentBackend().Run(); }
 
 void RuntimePerformFinalizers() { CurrentBackend().Finish(); }
 
+void ReportEscapedError(std::exception_ptr error)
+{
+    escaped = true;
+    try {
+        UnhandledException(ReportOf(error));
+    } catch (...) {
+        // The report failed again; its line is on stderr all the same, and the status is 1.
+    }
+}
+
 int RuntimeExit()
 {
+    if (escaped)
+        return 1;
     if (loopStatus)
         return *loopStatus;
     return CurrentBackend().QuitStatus().value_or(0);

@@ -2,6 +2,7 @@
 // The framework's entry points, in the order a program's process entry calls them.
 #include "platform/runtime.h"
 
+#include <exception>
 #include <functional>
 #include <vector>
 
@@ -22,6 +23,9 @@ void RunFrameworkInitialization(const std::function<void()>& lateStartup);
 // The event loop: returns when the application quits.
 void RuntimeRun();
 void RuntimePerformFinalizers();
+// An error that escaped the program's Main or its initialisers, caught at the process entry:
+// reported like any unhandled error, and the exit status is 1 even if that report fails too.
+void ReportEscapedError(std::exception_ptr error);
 // The process's exit status: the status Quit was given, 1 after an unhandled error, else 0.
 int RuntimeExit();
 

@@ -1,12 +1,23 @@
 #include "engine/module1.h"
 #include "platform/services.h"
+#include "process_locale.h"
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
 #include <limits>
 
 namespace {
+
+// Formatting runs in the process locale that the environment names, as in the program once Qt
+// has started; the separators must stay "," and "." whatever it is.
+template <class Case>
+class InEnvironmentLocale : public testing::TestWithParam<Case> {
+protected:
+    void SetUp() override { ASSERT_EQ(testing_support::UseEnvironmentLocale(), ""); }
+    void TearDown() override { std::setlocale(LC_ALL, "C"); }
+};
 
 struct FormatCase {
     const char* name;
@@ -16,7 +27,7 @@ struct FormatCase {
     friend void PrintTo(const FormatCase& c, std::ostream* os) { *os << c.name; }
 };
 
-class FormatTest : public testing::TestWithParam<FormatCase> {};
+class FormatTest : public InEnvironmentLocale<FormatCase> {};
 
 TEST_P(FormatTest, LaysOutByPattern)
 {
@@ -54,7 +65,7 @@ struct AxisCase {
     friend void PrintTo(const AxisCase& c, std::ostream* os) { *os << c.name; }
 };
 
-class AxisValueTest : public testing::TestWithParam<AxisCase> {};
+class AxisValueTest : public InEnvironmentLocale<AxisCase> {};
 
 TEST_P(AxisValueTest, FormatsTickLabel)
 {

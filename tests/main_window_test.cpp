@@ -1,4 +1,5 @@
 #include "app/menu_bar.h"
+#include "platform/design_record.h"
 #include "program_fixture.h"
 
 #include <cmath>
@@ -132,6 +133,22 @@ TEST_F(WindowOpeningTest, LookupsOfMissingControlsAreNil)
     EXPECT_THROW(win().answerButton(-1), platform::NilObjectException);
     EXPECT_THROW(platform::ControlAs<platform::RadioButton>(win().ControlByName("OkayButton")),
                  platform::NilObjectException);
+}
+
+// Errors about a control name its class: the window's own class for the radios.
+TEST_F(WindowOpeningTest, ControlsReportTheirClassNames)
+{
+    EXPECT_STREQ(win().OkayButton().ClassName(), "PushButton");
+    EXPECT_STREQ(win().PassButton().ClassName(), "PushButton");
+    for (Integer i = 0; i <= 4; ++i)
+        EXPECT_STREQ(win().answerButton(i).ClassName(), "mainWindow.answerButton") << i;
+    try {
+        platform::SetProperties(win().answerButton(2), platform::RecordWriter().Boolean("Default", true).Bytes());
+        FAIL() << "no error";
+    } catch (const platform::RuntimeException& e) {
+        EXPECT_STREQ(e.what(),
+                     "design record: no such property of a mainWindow.answerButton in entry \"Default\" at byte 0");
+    }
 }
 
 struct WarmUpCase {

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <map>
@@ -31,8 +32,7 @@ using Snapshot = std::map<std::string, std::string>;
 std::string text(Double v)
 {
     char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.17g", v);
-    return buffer;
+    return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, v).ptr); // shortest exact text
 }
 std::string text(Integer v) { return std::to_string(v); }
 std::string text(const String& v) { return "\"" + v + "\""; }

@@ -5,22 +5,34 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+#include <string>
+#include <tuple>
+
 namespace {
 
 using namespace Module1;
 using testing_support::FakeBackend;
 
-// A backend whose event loop runs a script of user actions, or whose window fails to open.
+// A backend whose event loop runs a script of user actions, whose window fails to open, or
+// whose error message fails to show.
 class ScriptedBackend : public FakeBackend {
 public:
     std::function<void()> script;
     bool failOpening = false;
-    int runs = 0;
+    bool failReporting = false;
+    int windowsOpened = 0, runs = 0, finishes = 0;
 
     void WindowOpened(platform::Window&) override
     {
+        ++windowsOpened;
         if (failOpening)
             throw platform::NilObjectException("no screen to open the window on");
+    }
+    void ReportError(const platform::ErrorReport&) override
+    {
+        if (failReporting)
+            throw std::runtime_error("the message box could not be shown");
     }
     int Run() override
     {
@@ -29,7 +41,17 @@ public:
             script();
         return QuitStatus().value_or(0);
     }
+    void Finish() override { ++finishes; }
 };
+
+// The lines that the run wrote to stderr that report an error.
+int reportLines(const std::string& stderrText)
+{
+    int lines = 0;
+    for (size_t at = 0; (at = stderrText.find("Brindlex stopped on an unhandled ", at)) != std::string::npos; ++at)
+        ++lines;
+    return lines;
+}
 
 class StartupTest : public testing::Test {
 protected:
@@ -42,7 +64,11 @@ protected:
         platform::ResetRuntime();
         platform::SetBackend(&backend);
     }
-    void TearDown() override { platform::ResetRuntime(); }
+    void TearDown() override
+    {
+        app::SetStartupProbe({});
+        platform::ResetRuntime();
+    }
     int run(int argc = 1) { return wWinMain(argc, argv); }
 };
 
@@ -100,24 +126,139 @@ TEST_F(StartupTest, AnErrorDuringStartupIsReportedAndSkipsTheEventLoop)
     EXPECT_EQ(platform::UnhandledReports()[0].message, "no screen to open the window on");
 }
 
-TEST_F(StartupTest, AnErrorEscapingAHandlerEndsTheProgramWithStatusOne)
+// The errors a step can meet: the layer's own, the standard library's, and a bare throw.
+struct ErrorKind {
+    const char* name;
+    std::function<void()> raise;
+    const char* className;
+    const char* message;
+    bool stoppedByCallWrapper; // else it travels on to the process entry
+};
+
+const ErrorKind kErrorKinds[] = {
+    {"NilObject", [] { throw platform::NilObjectException("App is nil"); }, "NilObjectException", "App is nil", true},
+    {"LengthError", [] { throw std::length_error("basic_string::_M_replace_aux"); }, "std::length_error",
+     "basic_string::_M_replace_aux", true},
+    {"NotAStdException", [] { throw 42; }, "unknown exception", "it carries no message", false},
+};
+
+void PrintTo(const ErrorKind& kind, std::ostream* os) { *os << kind.name; }
+
+class HandlerErrorTest : public StartupTest, public testing::WithParamInterface<ErrorKind> {};
+
+TEST_P(HandlerErrorTest, EndsTheProgramWithOneReportAndStatusOne)
 {
-    backend.script = [] {
-        platform::Dispatch([] { mainWindow().answerButton(7); });
+    const ErrorKind& kind = GetParam();
+    bool handlerReturned = false;
+    backend.script = [&] {
+        platform::Dispatch(kind.raise);
+        handlerReturned = true;
     };
-    EXPECT_EQ(run(), 1);
+    testing::internal::CaptureStderr();
+    const int status = run();
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(handlerReturned, kind.stoppedByCallWrapper);
+    EXPECT_EQ(backend.finishes, 1);
     ASSERT_EQ(platform::UnhandledReports().size(), 1u);
-    EXPECT_EQ(platform::UnhandledReports()[0].className, "NilObjectException");
+    EXPECT_EQ(platform::UnhandledReports()[0].className, kind.className);
+    EXPECT_EQ(platform::UnhandledReports()[0].message, kind.message);
+    EXPECT_EQ(reportLines(err), 1) << err;
+    EXPECT_NE(err.find(std::string(kind.className) + ": " + kind.message), std::string::npos) << err;
 }
 
-TEST(CallWrapperTest, ReturnsRuntimeErrorsAndRethrowsOthers)
+INSTANTIATE_TEST_SUITE_P(Kinds, HandlerErrorTest, testing::ValuesIn(kErrorKinds),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct StepCase {
+    const char* name;
+    app::StartupStep step;
+};
+
+const StepCase kEarlySteps[] = {
+    {"Initializers", app::StartupStep::Initializers},
+    {"InitFileTypes", app::StartupStep::InitFileTypes},
+    {"NewAppInstance", app::StartupStep::NewAppInstance},
+    {"AddMenuHandlers", app::StartupStep::AddMenuHandlers},
+};
+
+class EarlyStartupErrorTest : public StartupTest,
+                              public testing::WithParamInterface<std::tuple<StepCase, ErrorKind>> {};
+
+TEST_P(EarlyStartupErrorTest, IsReportedOnceWithoutWindowOrEventLoopAndTheFinalisersRun)
+{
+    const auto& [step, kind] = GetParam();
+    int entered = 0;
+    app::SetStartupProbe([&](app::StartupStep at) {
+        ++entered;
+        if (at == step.step)
+            kind.raise();
+    });
+    testing::internal::CaptureStderr();
+    const int status = run();
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(entered, static_cast<int>(step.step) + 1) << "the steps after the failing one were skipped";
+    ASSERT_EQ(platform::UnhandledReports().size(), 1u);
+    EXPECT_EQ(platform::UnhandledReports()[0].className, kind.className);
+    EXPECT_EQ(reportLines(err), 1) << err;
+    EXPECT_EQ(backend.windowsOpened, 0);
+    EXPECT_TRUE(platform::OpenWindows().empty());
+    EXPECT_EQ(backend.runs, 0);
+    EXPECT_EQ(backend.finishes, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, EarlyStartupErrorTest,
+                         testing::Combine(testing::ValuesIn(kEarlySteps), testing::ValuesIn(kErrorKinds)),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).name) + "_" + std::get<1>(info.param).name;
+                         });
+
+// Should the report itself fail, the error gets past Main: the process entry still reports it,
+// runs the finalisers and ends with status 1.
+TEST_F(StartupTest, AFailedReportStillEndsWithTheFinalisersAndStatusOne)
+{
+    backend.failReporting = true;
+    backend.failOpening = true;
+    testing::internal::CaptureStderr();
+    const int status = run();
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(backend.runs, 0);
+    EXPECT_EQ(backend.finishes, 1);
+    ASSERT_EQ(platform::UnhandledReports().size(), 2u);
+    EXPECT_EQ(platform::UnhandledReports()[0].message, "no screen to open the window on");
+    EXPECT_EQ(platform::UnhandledReports()[1].className, "std::runtime_error");
+    EXPECT_EQ(platform::UnhandledReports()[1].message, "the message box could not be shown");
+    EXPECT_EQ(reportLines(err), 2) << err;
+}
+
+TEST_F(StartupTest, AFailedReportDuringTheEventLoopStillEndsWithTheFinalisersAndStatusOne)
+{
+    backend.failReporting = true;
+    backend.script = [] { platform::Dispatch([] { throw std::out_of_range("vector::_M_range_check"); }); };
+    testing::internal::CaptureStderr();
+    const int status = run();
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(backend.finishes, 1);
+    ASSERT_FALSE(platform::UnhandledReports().empty());
+    EXPECT_EQ(platform::UnhandledReports()[0].className, "std::out_of_range");
+    EXPECT_NE(err.find("std::out_of_range: vector::_M_range_check"), std::string::npos) << err;
+}
+
+TEST(CallWrapperTest, ReturnsEveryStdExceptionAndRethrowsTheRest)
 {
     auto error = app::CallFunctionWithExceptionHandling([] { throw platform::OutOfBoundsException("gMsgQ(7)"); });
     ASSERT_TRUE(error.has_value());
     EXPECT_EQ(error->className, "OutOfBoundsException");
     EXPECT_EQ(error->message, "gMsgQ(7)");
+    error = app::CallFunctionWithExceptionHandling([] { throw std::logic_error("bug"); });
+    ASSERT_TRUE(error.has_value());
+    EXPECT_EQ(error->className, "std::logic_error");
+    EXPECT_EQ(error->message, "bug");
     EXPECT_FALSE(app::CallFunctionWithExceptionHandling([] {}).has_value());
-    EXPECT_THROW(app::CallFunctionWithExceptionHandling([] { throw std::logic_error("bug"); }), std::logic_error);
+    EXPECT_THROW(app::CallFunctionWithExceptionHandling([] { throw 42; }), int);
 }
 
 } // namespace

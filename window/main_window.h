@@ -19,6 +19,8 @@ using platform::String;
 // The class of the five answer radios, a control set indexed 0 to 4.
 class answerButton : public platform::RadioButton {
 public:
+    const char* ClassName() const override { return "mainWindow.answerButton"; }
+
     void Constructor() { platform::RectControl::Constructor(); }
     void Constructor(Integer index)
     {

@@ -13,10 +13,89 @@
 #include <QUrl>
 #include <QWidget>
 
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
 namespace platform::qt {
 
+namespace {
+
+const char* const kNoDisplay = "Brindlex needs a graphical display that it can open: set DISPLAY or WAYLAND_DISPLAY "
+                               "to a running one, or QT_QPA_PLATFORM=offscreen for a headless run.";
+
+bool isSet(const char* variable)
+{
+    const char* value = std::getenv(variable);
+    return value && *value;
+}
+
+// The platform names that Qt will try, in order: the -platform argument, else QT_QPA_PLATFORM,
+// each a ";" list of names with ":" options.
+std::vector<std::string> requestedPlatforms(int argc, char** argv)
+{
+    std::string list = isSet("QT_QPA_PLATFORM") ? std::getenv("QT_QPA_PLATFORM") : "";
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
+            list = argv[i + 1];
+    std::vector<std::string> names;
+    for (size_t start = 0; start <= list.size();) {
+        size_t end = std::min(list.find(';', start), list.size());
+        std::string entry = list.substr(start, end - start);
+        entry = entry.substr(0, entry.find(':'));
+        if (!entry.empty())
+            names.push_back(entry);
+        start = end + 1;
+    }
+    return names;
+}
+
+// Qt ends the process through a fatal message when no platform plugin starts; the user gets
+// the program's own line and status 1 in place of an abort.
+QtMessageHandler previousHandler = nullptr;
+
+void startingMessage(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type != QtFatalMsg) {
+        previousHandler(type, context, message);
+        return;
+    }
+    std::fputs(kNoDisplay, stderr);
+    std::fputc('\n', stderr);
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
+// Watches the messages while the QApplication is constructed.
+struct StartGuard {
+    StartGuard() { previousHandler = qInstallMessageHandler(startingMessage); }
+    void Done() const { qInstallMessageHandler(previousHandler); }
+};
+
+} // namespace
+
+std::optional<std::string> MissingDisplay(int argc, char** argv)
+{
+    const std::vector<std::string> platforms = requestedPlatforms(argc, argv);
+    if (platforms.empty())
+        return isSet("DISPLAY") || isSet("WAYLAND_DISPLAY") ? std::nullopt : std::optional<std::string>(kNoDisplay);
+    for (const std::string& name : platforms) {
+        const bool usable = name == "xcb"                  ? isSet("DISPLAY")
+                            : name.starts_with("wayland") ? isSet("WAYLAND_DISPLAY")
+                                                           : true;
+        if (usable)
+            return std::nullopt;
+    }
+    return kNoDisplay;
+}
+
 struct QtBackend::Impl {
-    Impl(int& argc, char** argv) : app(argc, argv) { QApplication::setQuitOnLastWindowClosed(false); }
+    Impl(int& argc, char** argv) : app(argc, argv)
+    {
+        guard.Done();
+        QApplication::setQuitOnLastWindowClosed(false);
+    }
 
     // Once the loop has ended: the program's windows go away, then each report's box.
     void showReports()
@@ -34,6 +113,7 @@ struct QtBackend::Impl {
         reports.clear();
     }
 
+    StartGuard guard; // before app, so that it watches app's construction
     QApplication app;
     std::vector<ErrorReport> reports;
     bool running = false;
@@ -82,9 +162,13 @@ int QtBackend::Run()
 {
     int result = 0;
     if (!exitStatus_) {
+        // Qt hands on an exception that escaped a handler once the loop has unwound.
+        struct Running {
+            bool& flag;
+            ~Running() { flag = false; }
+        } running{impl_->running};
         impl_->running = true;
         result = QApplication::exec();
-        impl_->running = false;
     }
     impl_->showReports();
     const int status = exitStatus_.value_or(result);

@@ -6,8 +6,17 @@
 #include "platform/runtime.h"
 
 #include <memory>
+#include <optional>
+#include <string>
 
 namespace platform::qt {
+
+// Why Qt could not start here, as one line for the user, or nothing. It looks only at the
+// environment and a -platform argument: Qt's default platform and xcb or wayland need a
+// display (DISPLAY, WAYLAND_DISPLAY); offscreen and the other platforms need none. Check it
+// before constructing the backend. Should the display be set but not open, the backend's
+// constructor prints the same line and ends the process with status 1.
+std::optional<std::string> MissingDisplay(int argc, char** argv);
 
 class QtBackend : public platform::Backend {
 public:
