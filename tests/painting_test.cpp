@@ -31,6 +31,7 @@ const Color kDataBlue = platform::RGB(21, 33, 204); // titles, answer rules, cha
 const Color kLinkBlue = platform::RGB(23, 33, 204); // top rule, About link
 const Color kBlack = platform::RGB(0, 0, 0);
 const double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr const char* kQuizFont = "Quizfont";
 
 // ---- Recorded calls as text: shapes with pen and colour, text with font, size and colour.
 
@@ -115,7 +116,7 @@ std::string caseName(const testing::TestParamInfo<C>& info)
 
 class PaintTest : public ProgramTest {
 protected:
-    static constexpr const char* kFont = "Quizfont";
+    static constexpr const char* kFont = kQuizFont;
 
     void SetUp() override
     {
@@ -494,6 +495,106 @@ TEST_F(ChartBoxRangeTest, BoxValuesBeyondTheXRangeAreDrawnWhereTheyMap)
     EXPECT_EQ(data[5], line(450, static_cast<Integer>(platform::Round(72.5)), 450,
                             static_cast<Integer>(platform::Round(57.5)), kDataBlue));
 }
+
+// =====================================================================================
+// Charts as the banks load them, through the engine's own layout of the question.
+
+// A chart label in the font the paint tests give the quiz.
+std::string label(const String& s, Integer x, Integer y) { return text(s, x, y, kQuizFont, 9, kBlack); }
+
+struct BankChartCase {
+    const char* name;
+    void (*load)();
+    Integer number;
+    std::vector<std::string> expected;
+    friend void PrintTo(const BankChartCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class BankChartPaintTest : public PaintTest, public testing::WithParamInterface<BankChartCase> {};
+
+TEST_P(BankChartPaintTest, DrawsTheQuestionsChartToThePixel)
+{
+    const BankChartCase& c = GetParam();
+    gWindow = 1;
+    gGraph = 0;
+    gWhichQ = c.number;
+    c.load();
+    Module1::showQuestion();
+
+    EXPECT_EQ(describe(chartCalls(paintMeasured(perChar(6)))), c.expected);
+}
+
+const BankChartCase kBankCharts[] = {
+    // Boxes on rows 1 and 4 of 0..7, names right-aligned 5 px left of the plot, no y axis.
+    {"TwoBoxesOfSamplesThatDoNotOverlap", ch8Questions, 27,
+     {rect(185, 58, 45, 11, kDataBlue), line(200, 69, 200, 58, kDataBlue, 2), line(160, 64, 185, 64, kDataBlue),
+      line(230, 64, 240, 64, kDataBlue), line(160, 66, 160, 61, kDataBlue), line(240, 66, 240, 61, kDataBlue),
+      rect(260, 41, 55, 11, kDataBlue), line(290, 52, 290, 41, kDataBlue, 2), line(250, 46, 260, 46, kDataBlue),
+      line(315, 46, 340, 46, kDataBlue), line(250, 49, 250, 44, kDataBlue), line(340, 49, 340, 44, kDataBlue),
+      line(150, 75, 350, 75, kBlack),
+      line(150, 75, 150, 80, kBlack), label("0", 147, 89),
+      line(200, 75, 200, 80, kBlack), label("5", 197, 89),
+      line(250, 75, 250, 80, kBlack), label("10", 244, 89),
+      line(300, 75, 300, 80, kBlack), label("15", 294, 89),
+      line(350, 75, 350, 80, kBlack), label("20", 344, 89),
+      label("", 353, 75),
+      label("n = 20", 109, 68), label("n = 25", 109, 50)}},
+    // Boxes on rows 1, 4 and 7 of 0..10; label 1 beside the lowest box.
+    {"ThreeBoxesOfSamplesThatDoNotOverlap", ch9Questions, 23,
+     {rect(170, 63, 20, 8, kDataBlue), line(183, 71, 183, 63, kDataBlue, 2), line(157, 67, 170, 67, kDataBlue),
+      line(190, 67, 203, 67, kDataBlue), line(157, 69, 157, 65, kDataBlue), line(203, 69, 203, 65, kDataBlue),
+      rect(240, 51, 30, 8, kDataBlue), line(247, 59, 247, 51, kDataBlue, 2), line(230, 55, 240, 55, kDataBlue),
+      line(270, 55, 277, 55, kDataBlue), line(230, 57, 230, 53, kDataBlue), line(277, 57, 277, 53, kDataBlue),
+      rect(303, 39, 27, 8, kDataBlue), line(317, 47, 317, 39, kDataBlue, 2), line(297, 43, 303, 43, kDataBlue),
+      line(330, 43, 343, 43, kDataBlue), line(297, 45, 297, 41, kDataBlue), line(343, 45, 343, 41, kDataBlue),
+      line(150, 75, 350, 75, kBlack),
+      line(150, 75, 150, 80, kBlack), label("0", 147, 89),
+      line(217, 75, 217, 80, kBlack), label("10", 211, 89),
+      line(283, 75, 283, 80, kBlack), label("20", 277, 89),
+      line(350, 75, 350, 80, kBlack), label("30", 344, 89),
+      label("", 353, 75),
+      label("n = 15", 109, 71), label("n = 20", 109, 59),
+      label("n = 25", 109, 47)}},
+    // Ten points on y = 0.7x; points 4 and 5 coincide, and each is drawn once, at one place.
+    {"ScatterWithTwoCoincidentPoints", ch11Questions, 3,
+     {oval(210, 85, 2, 2, kDataBlue), oval(218, 80, 2, 2, kDataBlue), oval(230, 74, 2, 2, kDataBlue),
+      oval(238, 70, 2, 2, kDataBlue), oval(238, 70, 2, 2, kDataBlue), oval(250, 64, 2, 2, kDataBlue),
+      oval(266, 55, 2, 2, kDataBlue), oval(274, 51, 2, 2, kDataBlue), oval(286, 45, 2, 2, kDataBlue),
+      oval(298, 38, 2, 2, kDataBlue),
+      line(190, 35, 190, 95, kBlack), line(190, 95, 310, 95, kBlack),
+      line(185, 95, 190, 95, kBlack), label("0", 178, 99),
+      line(185, 80, 190, 80, kBlack), label("5", 178, 84),
+      line(185, 65, 190, 65, kBlack), label("10", 172, 69),
+      line(185, 50, 190, 50, kBlack), label("15", 172, 54),
+      line(185, 35, 190, 35, kBlack), label("20", 172, 39),
+      line(190, 95, 190, 100, kBlack), label("0", 187, 109),
+      line(230, 95, 230, 100, kBlack), label("10", 224, 109),
+      line(270, 95, 270, 100, kBlack), label("20", 264, 109),
+      line(310, 95, 310, 100, kBlack), label("30", 304, 109),
+      label("", 313, 95), label("", 160, 33)}},
+    // The point (5, 10) lies on the top of the y axis and is drawn there.
+    {"ScatterWithAPointOnTheTopBound", ch11Questions, 27,
+     {oval(214, 38, 2, 2, kDataBlue), oval(214, 92, 2, 2, kDataBlue), oval(226, 89, 2, 2, kDataBlue),
+      oval(250, 71, 2, 2, kDataBlue), oval(250, 41, 2, 2, kDataBlue), oval(250, 35, 2, 2, kDataBlue),
+      oval(274, 41, 2, 2, kDataBlue), oval(286, 44, 2, 2, kDataBlue), oval(298, 59, 2, 2, kDataBlue),
+      oval(298, 71, 2, 2, kDataBlue),
+      line(190, 35, 190, 95, kBlack), line(190, 95, 310, 95, kBlack),
+      line(185, 95, 190, 95, kBlack), label("0", 178, 99),
+      line(185, 83, 190, 83, kBlack), label("2", 178, 87),
+      line(185, 71, 190, 71, kBlack), label("4", 178, 75),
+      line(185, 59, 190, 59, kBlack), label("6", 178, 63),
+      line(185, 47, 190, 47, kBlack), label("8", 178, 51),
+      line(185, 35, 190, 35, kBlack), label("10", 172, 39),
+      line(190, 95, 190, 100, kBlack), label("0", 187, 109),
+      line(214, 95, 214, 100, kBlack), label("2", 211, 109),
+      line(238, 95, 238, 100, kBlack), label("4", 235, 109),
+      line(262, 95, 262, 100, kBlack), label("6", 259, 109),
+      line(286, 95, 286, 100, kBlack), label("8", 283, 109),
+      line(310, 95, 310, 100, kBlack), label("10", 304, 109),
+      label("", 313, 95), label("", 160, 33)}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Banks, BankChartPaintTest, testing::ValuesIn(kBankCharts), caseName<BankChartCase>);
 
 // =====================================================================================
 // The quiz screen.

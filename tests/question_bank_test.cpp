@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -205,28 +206,177 @@ std::string kinds(std::vector<std::tuple<int, int, char>> ranges)
     return s;
 }
 
+// How a bank lays out its texts. The banks come in three house styles whose limits differ.
+struct TextStyle {
+    size_t questionMax, answerMax, feedbackMax;
+    size_t runOnMin, runOnMax;         // a line that another line of the same text follows; 0: not checked
+    size_t questionLinesMax, feedbackLinesMax;
+    bool sentences;                    // sentence spacing, capitals and strict "Yes, "/"No, " openings are checked
+    bool twoSpacesAfterQuestionMark;
+    int questionMarkStems;             // stems whose last line ends with "?"; the rest end unpunctuated; -1: free
+    bool answersEndWithFullStop;
+    int longFeedbackLines = 0;         // feedback lines that may run past feedbackMax ...
+    size_t longFeedbackMax = 0;        // ... up to this length
+};
+
+constexpr TextStyle kFirstBanks{80, 80, 80, 0, 0, 5, 5, false, false, -1, false};
+constexpr TextStyle kProducingStyle{78, 58, 80, 59, 80, 4, 4, true, false, 0, true};
+constexpr TextStyle kExplainingStyle{78, 58, 80, 59, 80, 4, 4, true, false, 3, false};
+constexpr TextStyle kEstimationStyle{78, 58, 80, 59, 80, 4, 4, true, false, 0, false, 1, 84};
+constexpr TextStyle kHypothesisStyle{78, 58, 80, 59, 80, 4, 4, true, false, 1, false};
+constexpr TextStyle kGroupsStyle{79, 47, 80, 62, 79, 5, 5, true, true, -1, false};
+
+// What a question's table row says of it.
+struct Row {
+    Integer correct;
+    Integer questionLines;
+    std::array<Integer, 5> feedback;
+    // For the chart questions of the first banks, the numbers each answer is written with
+    // ("15 45" for 15 to 45).
+    std::array<const char*, 5> numbers = {};
+};
+
+const std::array<Row, 30> kDisplayingData = {{
+    {2, 2, {1, 2, 1, 1, 1}},  {1, 2, {2, 2, 2, 1, 1}}, {4, 2, {1, 2, 1, 3, 1}}, {5, 2, {1, 1, 2, 1, 2}},
+    {1, 1, {2, 1, 1, 1, 1}},  {2, 1, {1, 2, 1, 1, 1}}, {4, 1, {1, 1, 1, 1, 2}}, {2, 1, {2, 1, 1, 1, 2}},
+    {3, 1, {1, 1, 2, 2, 1}},  {3, 1, {1, 1, 1, 1, 1}}, {1, 1, {2, 1, 2, 1, 1}}, {4, 2, {1, 2, 1, 2, 1}},
+    {1, 1, {1, 1, 1, 1, 1}},  {5, 1, {2, 2, 2, 2, 2}}, {3, 1, {1, 1, 3, 1, 1}}, {1, 1, {2, 1, 1, 1, 1}},
+    {4, 1, {1, 1, 1, 2, 1}},  {2, 1, {1, 2, 1, 1, 1}}, {5, 1, {1, 1, 1, 1, 2}},
+    {4, 5, {1, 1, 1, 1, 1}, {"0.01", "0.03", "15", "25", "35"}},
+    {3, 5, {1, 1, 1, 1, 1}, {"5", "10", "12", "0.03", "0.06"}},
+    {4, 5, {1, 1, 1, 1, 1}, {"0.08", "0.16", "2", "4", "5"}},
+    {5, 5, {1, 1, 1, 1, 1}, {"0.06", "0.12", "2", "10", "12"}},
+    {3, 1, {1, 1, 1, 1, 1}},  {1, 1, {1, 1, 1, 1, 1}}, {5, 1, {1, 1, 1, 2, 1}}, {5, 1, {1, 1, 1, 1, 1}},
+    {1, 1, {1, 1, 1, 1, 1}},  {5, 1, {1, 1, 1, 1, 1}}, {2, 1, {1, 1, 1, 1, 1}},
+}};
+
+const std::array<Row, 30> kSummarizingData = {{
+    {3, 1, {1, 1, 4, 4, 3}}, {1, 1, {2, 2, 2, 1, 1}}, {4, 1, {1, 1, 1, 1, 1}}, {2, 1, {1, 2, 2, 1, 2}},
+    {5, 1, {1, 1, 1, 1, 2}}, {5, 1, {1, 1, 1, 1, 1}}, {1, 1, {3, 1, 1, 1, 1}}, {3, 1, {3, 1, 3, 1, 3}},
+    {2, 1, {3, 3, 1, 1, 3}}, {5, 1, {1, 1, 1, 1, 3}}, {2, 1, {1, 1, 1, 1, 1}}, {3, 1, {1, 1, 3, 1, 1}},
+    {1, 1, {1, 1, 1, 1, 1}}, {4, 1, {1, 1, 1, 3, 1}}, {1, 1, {1, 1, 1, 1, 1}}, {3, 1, {1, 1, 1, 1, 1}},
+    {5, 1, {2, 1, 1, 1, 2}}, {1, 1, {1, 1, 1, 1, 1}}, {4, 1, {1, 1, 1, 2, 1}}, {1, 1, {2, 1, 2, 1, 1}},
+    {2, 1, {1, 2, 2, 1, 1}}, {1, 1, {2, 1, 1, 1, 1}}, {1, 1, {1, 1, 1, 1, 1}}, {5, 1, {1, 1, 1, 1, 2}},
+    {3, 5, {1, 1, 1, 1, 1}, {"0", "5", "7", "12", "20"}},
+    {2, 5, {1, 1, 1, 1, 1}, {"5", "10", "14", "17", "20"}},
+    {5, 5, {1, 1, 1, 1, 1}, {"15 45", "15 20", "20 25", "25 35", "25 45"}},
+    {3, 5, {1, 1, 1, 1, 1}, {"10 45", "10 35", "20 35", "20 42", "35 42"}},
+    {1, 5, {1, 1, 1, 1, 1}, {"5 30", "20 25", "20 30", "25 30", "25 40"}},
+    {2, 5, {1, 1, 1, 1, 1}, {"5", "7", "2", "8", "4"}},
+}};
+
+const std::array<Row, 30> kProducingData = {{
+    {1, 1, {2, 1, 1, 1, 1}}, {4, 1, {1, 1, 1, 1, 1}}, {3, 1, {1, 1, 1, 1, 1}}, {2, 3, {2, 2, 1, 1, 2}},
+    {4, 2, {2, 2, 2, 2, 2}}, {3, 1, {2, 1, 2, 1, 1}}, {1, 2, {1, 1, 2, 2, 1}}, {3, 1, {1, 1, 1, 1, 1}},
+    {5, 1, {1, 1, 1, 1, 1}}, {3, 1, {1, 1, 3, 2, 1}}, {4, 2, {2, 2, 1, 3, 2}}, {4, 2, {2, 1, 1, 2, 1}},
+    {5, 2, {2, 2, 1, 1, 1}}, {3, 2, {2, 1, 2, 1, 1}}, {1, 1, {2, 1, 2, 2, 2}}, {2, 2, {2, 4, 1, 1, 1}},
+    {2, 1, {1, 1, 1, 1, 1}}, {5, 1, {1, 1, 1, 1, 1}}, {5, 2, {2, 2, 3, 1, 1}}, {2, 1, {1, 3, 3, 1, 1}},
+    {4, 4, {2, 1, 1, 2, 2}}, {3, 4, {1, 2, 2, 2, 2}}, {2, 3, {3, 3, 2, 3, 2}}, {1, 3, {2, 3, 2, 2, 2}},
+    {5, 4, {1, 2, 2, 2, 2}}, {4, 4, {2, 2, 2, 2, 2}}, {3, 3, {2, 2, 3, 3, 2}}, {4, 2, {2, 2, 2, 3, 2}},
+    {1, 2, {3, 1, 3, 2, 2}}, {1, 3, {2, 3, 2, 3, 3}},
+}};
+
+const std::array<Row, 30> kExplainingData = {{
+    {4, 1, {2, 2, 1, 3, 1}}, {4, 1, {1, 1, 2, 1, 1}}, {3, 2, {1, 1, 2, 1, 1}}, {1, 1, {1, 1, 1, 1, 1}},
+    {5, 1, {1, 1, 1, 1, 1}}, {5, 3, {1, 1, 1, 1, 3}}, {3, 4, {1, 1, 2, 1, 1}}, {1, 3, {2, 1, 1, 1, 1}},
+    {3, 1, {1, 1, 1, 1, 1}}, {1, 1, {1, 1, 1, 1, 1}}, {4, 2, {1, 1, 1, 1, 1}}, {5, 1, {1, 1, 1, 1, 1}},
+    {5, 1, {1, 1, 1, 1, 1}}, {4, 2, {2, 2, 1, 2, 1}}, {2, 2, {1, 2, 1, 1, 1}}, {4, 2, {1, 1, 1, 2, 1}},
+    {2, 2, {2, 1, 1, 2, 3}}, {2, 2, {1, 2, 1, 2, 1}}, {2, 1, {1, 2, 1, 1, 1}}, {3, 2, {1, 1, 1, 1, 1}},
+    {2, 2, {1, 1, 1, 1, 1}}, {5, 1, {1, 1, 1, 1, 1}}, {3, 2, {1, 1, 1, 1, 1}}, {5, 2, {1, 1, 1, 1, 1}},
+    {5, 2, {1, 1, 1, 1, 1}}, {5, 2, {2, 2, 1, 2, 1}}, {4, 1, {1, 1, 1, 1, 1}}, {1, 2, {1, 1, 1, 2, 1}},
+    {4, 2, {1, 2, 1, 1, 3}}, {2, 1, {1, 4, 2, 2, 1}},
+}};
+
+const std::array<Row, 30> kEstimation = {{
+    {4, 1, {1, 1, 1, 1, 1}}, {1, 1, {1, 1, 2, 1, 1}}, {3, 1, {1, 1, 2, 1, 1}}, {2, 2, {1, 3, 1, 1, 1}},
+    {4, 3, {1, 1, 1, 1, 1}}, {4, 1, {1, 2, 2, 2, 1}}, {3, 1, {1, 1, 4, 1, 1}}, {4, 2, {1, 1, 1, 1, 1}},
+    {4, 2, {1, 1, 1, 1, 1}}, {4, 2, {1, 1, 1, 1, 1}}, {3, 2, {2, 2, 1, 1, 1}}, {3, 2, {1, 1, 1, 1, 1}},
+    {3, 2, {1, 1, 1, 1, 1}}, {4, 3, {1, 1, 1, 3, 1}}, {2, 3, {1, 3, 1, 1, 1}}, {5, 2, {1, 1, 1, 1, 3}},
+    {4, 2, {1, 1, 1, 2, 1}}, {4, 1, {1, 1, 1, 1, 1}}, {1, 3, {2, 1, 1, 1, 1}}, {4, 2, {1, 1, 1, 2, 2}},
+    {3, 1, {1, 1, 1, 1, 1}}, {1, 1, {3, 1, 1, 1, 1}}, {1, 2, {4, 1, 1, 1, 1}}, {3, 2, {1, 1, 2, 1, 1}},
+    {5, 2, {1, 1, 2, 1, 1}}, {3, 2, {1, 1, 2, 1, 1}}, {1, 2, {4, 1, 1, 1, 1}}, {4, 3, {1, 2, 1, 3, 1}},
+    {1, 2, {4, 2, 1, 2, 2}}, {5, 1, {2, 2, 1, 1, 2}},
+}};
+
+const std::array<Row, 30> kHypothesisTests = {{
+    {5, 2, {2, 2, 2, 1, 2}}, {1, 1, {2, 2, 1, 1, 1}}, {4, 1, {2, 2, 1, 3, 1}}, {3, 1, {1, 1, 3, 1, 1}},
+    {5, 1, {1, 1, 1, 1, 1}}, {1, 4, {2, 1, 1, 2, 1}}, {1, 3, {2, 2, 1, 2, 2}}, {2, 3, {1, 2, 1, 1, 1}},
+    {3, 3, {1, 1, 1, 1, 1}}, {4, 2, {1, 1, 1, 1, 1}}, {2, 3, {1, 1, 1, 1, 1}}, {4, 2, {1, 1, 1, 2, 1}},
+    {3, 2, {1, 1, 2, 1, 1}}, {3, 2, {1, 1, 2, 1, 1}}, {2, 1, {1, 1, 1, 1, 1}}, {4, 1, {1, 1, 1, 1, 1}},
+    {1, 2, {3, 3, 3, 1, 1}}, {4, 2, {1, 1, 1, 3, 3}}, {1, 1, {1, 1, 1, 1, 1}}, {5, 1, {1, 1, 1, 1, 2}},
+    {5, 1, {1, 1, 1, 1, 2}}, {1, 2, {2, 1, 1, 1, 1}}, {2, 2, {1, 3, 1, 1, 1}}, {5, 1, {1, 1, 1, 1, 2}},
+    {3, 2, {1, 1, 3, 1, 1}}, {1, 2, {1, 1, 1, 1, 1}}, {4, 2, {1, 1, 1, 3, 1}}, {5, 1, {2, 2, 1, 1, 3}},
+    {5, 1, {2, 2, 1, 1, 4}}, {5, 2, {3, 2, 2, 1, 2}},
+}};
+
+const std::array<Row, 30> kComparingTwoSamples = {{
+    {1, 3, {3, 3, 2, 2, 1}}, {5, 3, {2, 2, 2, 2, 3}}, {5, 3, {2, 2, 2, 2, 3}}, {1, 3, {3, 2, 2, 2, 2}},
+    {5, 2, {1, 1, 1, 2, 4}}, {2, 2, {2, 4, 2, 2, 1}}, {3, 2, {1, 1, 4, 1, 2}}, {3, 2, {1, 1, 3, 2, 1}},
+    {3, 2, {1, 1, 2, 1, 1}}, {1, 2, {2, 1, 1, 1, 1}}, {4, 2, {2, 2, 2, 2, 1}}, {5, 1, {1, 1, 1, 2, 2}},
+    {4, 2, {2, 2, 2, 2, 1}}, {2, 4, {1, 2, 2, 2, 2}}, {2, 3, {1, 2, 1, 1, 1}}, {3, 3, {1, 1, 2, 1, 1}},
+    {5, 3, {1, 1, 1, 1, 1}}, {4, 3, {1, 1, 1, 1, 2}}, {1, 3, {2, 1, 1, 1, 1}}, {4, 3, {1, 1, 1, 2, 1}},
+    {5, 3, {1, 1, 1, 1, 2}}, {5, 3, {1, 1, 1, 1, 3}}, {3, 3, {1, 1, 3, 1, 1}}, {1, 3, {3, 1, 1, 1, 1}},
+    {4, 3, {1, 1, 1, 3, 1}}, {3, 3, {1, 1, 2, 1, 1}}, {1, 4, {2, 1, 1, 1, 1}}, {4, 4, {1, 1, 1, 2, 1}},
+    {4, 4, {1, 1, 1, 2, 1}}, {1, 4, {2, 1, 1, 1, 1}},
+}};
+
+const std::array<Row, 30> kAnovaTests = {{
+    {1, 2, {1, 2, 2, 1, 2}}, {1, 2, {1, 1, 1, 2, 2}}, {4, 3, {1, 1, 1, 1, 1}}, {1, 3, {2, 1, 1, 2, 2}},
+    {5, 4, {2, 2, 2, 2, 2}}, {4, 4, {2, 2, 2, 2, 2}}, {5, 4, {2, 2, 2, 2, 2}}, {1, 4, {2, 2, 2, 2, 2}},
+    {4, 2, {3, 3, 2, 3, 3}}, {5, 2, {1, 1, 2, 3, 3}}, {2, 1, {1, 4, 1, 1, 1}}, {5, 2, {1, 1, 1, 1, 2}},
+    {5, 2, {1, 1, 1, 1, 2}}, {2, 1, {1, 2, 1, 1, 1}}, {5, 1, {2, 2, 2, 2, 3}}, {1, 2, {4, 2, 2, 2, 2}},
+    {4, 2, {1, 2, 3, 2, 4}}, {5, 2, {2, 2, 2, 2, 3}}, {4, 2, {2, 2, 2, 3, 2}}, {2, 2, {1, 2, 1, 1, 1}},
+    {5, 2, {1, 1, 1, 1, 2}}, {2, 4, {1, 2, 1, 1, 1}}, {1, 4, {2, 1, 1, 1, 1}}, {5, 4, {1, 1, 1, 1, 2}},
+    {5, 4, {1, 1, 1, 1, 2}}, {1, 1, {3, 1, 1, 1, 1}}, {4, 2, {2, 2, 2, 2, 2}}, {1, 2, {2, 2, 1, 2, 1}},
+    {1, 2, {2, 2, 1, 2, 2}}, {5, 2, {2, 2, 2, 2, 2}},
+}};
+
+const std::array<Row, 30> kChiSquareTests = {{
+    {1, 5, {1, 1, 1, 1, 1}}, {1, 5, {1, 1, 1, 1, 1}}, {3, 4, {2, 1, 2, 2, 1}}, {2, 3, {2, 2, 1, 2, 1}},
+    {3, 4, {2, 2, 2, 1, 1}}, {3, 4, {2, 2, 2, 1, 1}}, {1, 4, {2, 2, 2, 2, 1}}, {3, 4, {2, 2, 2, 2, 1}},
+    {4, 3, {2, 2, 2, 3, 2}}, {3, 2, {1, 2, 3, 1, 1}}, {1, 2, {2, 2, 2, 2, 2}}, {2, 2, {1, 3, 1, 2, 2}},
+    {2, 2, {1, 3, 1, 2, 2}}, {5, 2, {1, 2, 1, 2, 2}}, {2, 2, {1, 4, 1, 1, 1}}, {4, 1, {1, 1, 1, 2, 1}},
+    {1, 1, {3, 2, 1, 1, 1}}, {1, 4, {2, 2, 2, 2, 2}}, {1, 4, {2, 2, 2, 2, 2}}, {4, 3, {2, 2, 2, 3, 2}},
+    {1, 4, {2, 2, 2, 2, 2}}, {4, 2, {2, 2, 2, 2, 2}}, {3, 1, {1, 1, 5, 1, 1}}, {5, 1, {3, 2, 2, 2, 4}},
+    {4, 2, {2, 2, 1, 4, 1}}, {2, 3, {2, 2, 2, 1, 1}}, {2, 4, {2, 2, 2, 2, 2}}, {2, 4, {2, 2, 1, 2, 1}},
+    {2, 2, {2, 2, 2, 2, 2}}, {3, 3, {2, 2, 2, 2, 2}},
+}};
+
+const std::array<Row, 30> kSimpleRegression = {{
+    {4, 5, {1, 1, 1, 1, 1}}, {3, 5, {1, 1, 1, 1, 1}}, {5, 5, {1, 1, 1, 1, 1}}, {1, 5, {1, 1, 1, 1, 1}},
+    {5, 1, {2, 2, 2, 2, 1}}, {2, 1, {2, 1, 1, 1, 2}}, {3, 1, {1, 1, 1, 1, 2}}, {5, 1, {1, 1, 1, 1, 1}},
+    {4, 1, {1, 2, 1, 1, 2}}, {3, 2, {3, 3, 2, 2, 2}}, {1, 2, {2, 1, 1, 2, 2}}, {2, 1, {2, 3, 2, 2, 2}},
+    {5, 2, {2, 2, 2, 2, 4}}, {1, 2, {4, 2, 2, 2, 2}}, {5, 3, {3, 1, 3, 1, 3}}, {5, 3, {2, 1, 1, 2, 3}},
+    {2, 1, {1, 1, 1, 1, 1}}, {5, 2, {1, 1, 1, 1, 3}}, {1, 1, {3, 1, 1, 1, 1}}, {1, 3, {2, 1, 1, 1, 1}},
+    {3, 3, {1, 1, 3, 1, 1}}, {4, 5, {1, 1, 1, 1, 1}}, {2, 5, {1, 1, 1, 1, 1}}, {2, 5, {1, 1, 1, 1, 1}},
+    {3, 5, {1, 1, 1, 1, 1}}, {3, 5, {1, 1, 1, 1, 1}}, {1, 5, {1, 1, 1, 1, 1}}, {3, 5, {1, 1, 1, 1, 1}},
+    {1, 5, {1, 1, 1, 1, 1}}, {4, 5, {1, 1, 1, 1, 1}},
+}};
 struct BankCase {
     const char* name;
     const Bank* table;
     void (*load)();
     Integer category;
     std::string charts; // chart kind of each of the 30 questions
+    const TextStyle* style;
+    const std::array<Row, 30>* rows;
     friend void PrintTo(const BankCase& c, std::ostream* os) { *os << c.name; }
 };
 
 const std::vector<BankCase>& allBanks()
 {
     static const std::vector<BankCase> cases = {
-        {"ch2", &banks::ch2Table, ch2Questions, 1, kinds({{20, 23, 'H'}})},
-        {"ch3", &banks::ch3Table, ch3Questions, 2, kinds({{25, 30, '1'}})},
-        {"ch4", &banks::ch4Table, ch4Questions, 3, kinds({})},
-        {"ch5", &banks::ch5Table, ch5Questions, 4, kinds({})},
-        {"ch6", &banks::ch6Table, ch6Questions, 5, kinds({})},
-        {"ch7", &banks::ch7Table, ch7Questions, 6, kinds({})},
-        {"ch8", &banks::ch8Table, ch8Questions, 7, kinds({{27, 30, '2'}})},
-        {"ch9", &banks::ch9Table, ch9Questions, 8, kinds({{22, 25, '3'}})},
-        {"ch10", &banks::ch10Table, ch10Questions, 9, kinds({})},
-        {"ch11", &banks::ch11Table, ch11Questions, 10, kinds({{1, 4, 'S'}, {22, 30, 'S'}})},
+        {"ch2", &banks::ch2Table, ch2Questions, 1, kinds({{20, 23, 'H'}}), &kFirstBanks, &kDisplayingData},
+        {"ch3", &banks::ch3Table, ch3Questions, 2, kinds({{25, 30, '1'}}), &kFirstBanks, &kSummarizingData},
+        {"ch4", &banks::ch4Table, ch4Questions, 3, kinds({}), &kProducingStyle, &kProducingData},
+        {"ch5", &banks::ch5Table, ch5Questions, 4, kinds({}), &kExplainingStyle, &kExplainingData},
+        {"ch6", &banks::ch6Table, ch6Questions, 5, kinds({}), &kEstimationStyle, &kEstimation},
+        {"ch7", &banks::ch7Table, ch7Questions, 6, kinds({}), &kHypothesisStyle, &kHypothesisTests},
+        {"ch8", &banks::ch8Table, ch8Questions, 7, kinds({{27, 30, '2'}}), &kGroupsStyle, &kComparingTwoSamples},
+        {"ch9", &banks::ch9Table, ch9Questions, 8, kinds({{22, 25, '3'}}), &kGroupsStyle, &kAnovaTests},
+        {"ch10", &banks::ch10Table, ch10Questions, 9, kinds({}), &kGroupsStyle, &kChiSquareTests},
+        {"ch11", &banks::ch11Table, ch11Questions, 10, kinds({{1, 4, 'S'}, {22, 30, 'S'}}), &kGroupsStyle,
+         &kSimpleRegression},
     };
     return cases;
 }
@@ -247,39 +397,83 @@ bool opensWith(const std::string& line, const std::string& word)
            (line[word.size()] == ',' || line[word.size()] == ';');
 }
 
+// "Yes" or "No" as the first word of a line.
+bool opensWithVerdict(const std::string& line)
+{
+    for (const std::string word : {"Yes", "No"})
+        if (line.compare(0, word.size(), word) == 0 &&
+            (line.size() == word.size() || !std::isalpha(static_cast<unsigned char>(line[word.size()]))))
+            return true;
+    return false;
+}
+
+// Inside a line "." and "!" end a sentence with two spaces after them, "?" with one or two as
+// the style says, and a colon or semicolon takes one; no other place holds two blanks.
+std::string spacingFault(const std::string& line, bool twoAfterQuestionMark)
+{
+    if (!line.empty() && (line.front() == ' ' || line.back() == ' '))
+        return "a blank at one end";
+    for (size_t i = 0; i + 1 < line.size(); ++i) {
+        if (line[i] == ' ' || line[i + 1] != ' ')
+            continue;
+        size_t blanks = 0;
+        while (line[i + 1 + blanks] == ' ')
+            ++blanks;
+        const char c = line[i];
+        const size_t wanted = c == '.' || c == '!' || (c == '?' && twoAfterQuestionMark) ? 2 : 1;
+        if (blanks != wanted) {
+            if (c == '.' || c == '!' || c == '?')
+                return std::to_string(blanks) + " blank(s) after \"" + std::string(1, c) + "\" at column " +
+                       std::to_string(i + 1);
+            return std::to_string(blanks) + " blanks after \"" + line.substr(0, i + 1) + "\"";
+        }
+    }
+    return "";
+}
+
 TEST_P(QuestionBankTest, EveryRowKeepsTheTextRules)
 {
     const BankCase& bank = GetParam();
     const Bank& table = *bank.table;
+    const TextStyle& style = *bank.style;
     EXPECT_TRUE(table.empty() || table.size() == 30) << bank.name << " has " << table.size() << " rows";
 
-    // Only the bank of category 5 may carry one longer line, a feedback line of up to 84.
     int longFeedbackLines = 0;
-    const int allowedLong = bank.category == 5 ? 1 : 0;
-
+    int questionMarkStems = 0;
     for (size_t r = 0; r < table.size(); ++r) {
         const Question& q = table[r];
         const std::string at = where(bank, r);
-        auto checkLine = [&](const std::string& line, const std::string& what, bool feedback) {
+        const bool chart = chartKind(q) != '.';
+        auto checkLine = [&](const std::string& line, const std::string& what, size_t max, bool runsOn) {
             for (char ch : line)
-                EXPECT_TRUE(ch >= 32 && ch <= 126)
+                EXPECT_TRUE(ch >= 32 && ch <= 126 && (ch != '"' || !style.sentences))
                     << at << ", " << what << " has character code " << int(static_cast<unsigned char>(ch)) << ": \""
                     << line << "\"";
-            if (line.size() > 80) {
-                if (feedback && line.size() <= 84)
+            if (line.size() > max) {
+                if (max == style.feedbackMax && line.size() <= style.longFeedbackMax && !runsOn)
                     ++longFeedbackLines;
                 else
-                    ADD_FAILURE() << at << ", " << what << " is " << line.size() << " characters long: \"" << line << "\"";
+                    ADD_FAILURE() << at << ", " << what << " is " << line.size() << " characters long (at most " << max
+                                  << "): \"" << line << "\"";
+            }
+            if (runsOn && style.runOnMin > 0) {
+                EXPECT_TRUE(line.size() >= style.runOnMin && line.size() <= style.runOnMax)
+                    << at << ", " << what << " runs on to the next line with " << line.size() << " characters (wanted "
+                    << style.runOnMin << " to " << style.runOnMax << "): \"" << line << "\"";
+            }
+            if (style.sentences) {
+                const std::string fault = spacingFault(line, style.twoSpacesAfterQuestionMark);
+                EXPECT_EQ(fault, "") << at << ", " << what << ": \"" << line << "\"";
             }
         };
 
         EXPECT_TRUE(q.correct >= 1 && q.correct <= 5) << at << ": correct is " << q.correct;
-        EXPECT_TRUE(!q.lines.empty() && q.lines.size() <= 5) << at << " has " << q.lines.size() << " question lines";
+        EXPECT_TRUE(!q.lines.empty() && q.lines.size() <= style.questionLinesMax)
+            << at << " has " << q.lines.size() << " question lines";
 
-        const bool chart = chartKind(q) != '.';
         for (size_t i = 0; i < q.lines.size(); ++i) {
             const std::string what = "question line " + std::to_string(i + 1);
-            checkLine(q.lines[i], what, false);
+            checkLine(q.lines[i], what, style.questionMax, !chart && i + 1 < q.lines.size());
             if (chart) {
                 // One line of text, then the empty lines in which the chart is drawn.
                 if (i == 0)
@@ -290,37 +484,61 @@ TEST_P(QuestionBankTest, EveryRowKeepsTheTextRules)
                 EXPECT_FALSE(q.lines[i].empty()) << at << ", " << what << " is empty in a question without a chart";
             }
         }
+        if (style.sentences && !q.lines.empty() && !q.lines[0].empty()) {
+            EXPECT_TRUE(std::isupper(static_cast<unsigned char>(q.lines[0][0]))) << at << " opens: \"" << q.lines[0] << "\"";
+            const std::string& last = chart ? q.lines[0] : q.lines.back();
+            if (last.back() == '?') {
+                ++questionMarkStems;
+            } else if (style.questionMarkStems >= 0) {
+                EXPECT_EQ(std::string(".,;:!").find(last.back()), std::string::npos)
+                    << at << ": a stem that the answers complete ends unpunctuated: \"" << last << "\"";
+            }
+        }
 
         int yes = 0;
         for (size_t a = 0; a < 5; ++a) {
             const banks::Answer& answer = q.answers[a];
             const std::string ans = "answer " + std::to_string(a + 1);
-            checkLine(answer.text, ans, false);
+            checkLine(answer.text, ans, style.answerMax, false);
             EXPECT_FALSE(answer.text.empty()) << at << ", " << ans << " is empty";
+            if (style.answersEndWithFullStop) {
+                EXPECT_TRUE(!answer.text.empty() && answer.text.back() == '.') << at << ", " << ans << ": \"" << answer.text << "\"";
+            }
             for (size_t b = 0; b < a; ++b)
                 EXPECT_NE(answer.text, q.answers[b].text)
                     << at << ", " << ans << " repeats answer " << b + 1 << ": \"" << answer.text << "\"";
 
-            EXPECT_TRUE(!answer.feedback.empty() && answer.feedback.size() <= 5)
+            EXPECT_TRUE(!answer.feedback.empty() && answer.feedback.size() <= style.feedbackLinesMax)
                 << at << ", " << ans << " has " << answer.feedback.size() << " feedback lines";
             EXPECT_LE(q.lines.size() + answer.feedback.size(), 6u)
                 << at << ", " << ans << ": " << q.lines.size() << " question lines and " << answer.feedback.size()
                 << " feedback lines reach the buttons";
-            for (size_t l = 0; l < answer.feedback.size(); ++l)
-                checkLine(answer.feedback[l], "feedback line " + std::to_string(l + 1) + " of " + ans, true);
+            for (size_t l = 0; l < answer.feedback.size(); ++l) {
+                const std::string what = "feedback line " + std::to_string(l + 1) + " of " + ans;
+                checkLine(answer.feedback[l], what, style.feedbackMax, l + 1 < answer.feedback.size());
+                if (style.sentences && l > 0) {
+                    EXPECT_FALSE(opensWithVerdict(answer.feedback[l])) << at << ", " << what << ": \"" << answer.feedback[l] << "\"";
+                }
+            }
 
             const std::string first = answer.feedback.empty() ? "" : answer.feedback[0];
             const bool right = static_cast<Integer>(a + 1) == q.correct;
+            const std::string verdict = right ? "Yes" : "No";
             if (opensWith(first, "Yes"))
                 ++yes;
-            if (right)
-                EXPECT_TRUE(opensWith(first, "Yes")) << at << ", the right " << ans << " opens: \"" << first << "\"";
-            else
-                EXPECT_TRUE(opensWith(first, "No")) << at << ", the wrong " << ans << " opens: \"" << first << "\"";
+            if (style.sentences) {
+                EXPECT_EQ(first.compare(0, verdict.size() + 2, verdict + ", "), 0)
+                    << at << ", the " << (right ? "right " : "wrong ") << ans << " opens: \"" << first << "\"";
+            } else {
+                EXPECT_TRUE(opensWith(first, verdict)) << at << ", the " << (right ? "right " : "wrong ") << ans << " opens: \"" << first << "\"";
+            }
         }
         EXPECT_EQ(yes, 1) << at << ": answers whose feedback opens with \"Yes\"";
     }
-    EXPECT_LE(longFeedbackLines, allowedLong) << bank.name << ": feedback lines of 81 to 84 characters";
+    EXPECT_LE(longFeedbackLines, style.longFeedbackLines) << bank.name << ": feedback lines over " << style.feedbackMax;
+    if (style.questionMarkStems >= 0 && table.size() == 30) {
+        EXPECT_EQ(questionMarkStems, style.questionMarkStems) << bank.name << ": stems that end with a question mark";
+    }
 }
 
 TEST_P(QuestionBankTest, EveryChartSitsOnItsQuestionsAndFitsItsAxes)
@@ -360,8 +578,9 @@ TEST_P(QuestionBankTest, EveryChartSitsOnItsQuestionsAndFitsItsAxes)
                 if (p->boxes.size() == 1)
                     EXPECT_EQ(name, "") << at << ": a single box has no name";
                 else
-                    EXPECT_TRUE(name.size() > 4 && name.rfind("n = ", 0) == 0 &&
-                                name.find_first_not_of("0123456789", 4) == std::string::npos) << at << ": box name \"" << name << "\"";
+                    EXPECT_TRUE(name.size() > 4 && name.size() <= 7 && name.rfind("n = ", 0) == 0 &&
+                                name.find_first_not_of("0123456789", 4) == std::string::npos)
+                        << at << ": box name \"" << name << "\"";
             }
             for (const auto& b : p->boxes) {
                 EXPECT_TRUE(p->minX <= b.minimum && b.minimum <= b.lowerQuartile && b.lowerQuartile <= b.median &&
@@ -380,6 +599,47 @@ TEST_P(QuestionBankTest, EveryChartSitsOnItsQuestionsAndFitsItsAxes)
         }
     }
 }
+
+// The counts over a whole bank: right answers 1 to 5, questions with 1 to 4 question lines and
+// answers with 1 to 4 feedback lines.
+struct BankTotals {
+    const char* name;
+    const Bank* table;
+    std::array<int, 5> keys;
+    std::array<int, 4> questionLines;
+    std::array<int, 4> feedbackLines;
+    friend void PrintTo(const BankTotals& c, std::ostream* os) { *os << c.name; }
+};
+
+class BankTotalsTest : public testing::TestWithParam<BankTotals> {};
+
+TEST_P(BankTotalsTest, CountsOverTheWholeBank)
+{
+    const BankTotals& c = GetParam();
+    ASSERT_EQ(c.table->size(), 30u);
+    std::array<int, 5> keys{};
+    std::array<int, 4> questionLines{};
+    std::array<int, 4> feedbackLines{};
+    for (const Question& q : *c.table) {
+        if (q.correct >= 1 && q.correct <= 5)
+            ++keys[static_cast<size_t>(q.correct - 1)];
+        if (q.lines.size() >= 1 && q.lines.size() <= 4)
+            ++questionLines[q.lines.size() - 1];
+        for (const auto& answer : q.answers)
+            if (answer.feedback.size() >= 1 && answer.feedback.size() <= 4)
+                ++feedbackLines[answer.feedback.size() - 1];
+    }
+    EXPECT_EQ(keys, c.keys);
+    EXPECT_EQ(questionLines, c.questionLines);
+    EXPECT_EQ(feedbackLines, c.feedbackLines);
+}
+
+INSTANTIATE_TEST_SUITE_P(Banks, BankTotalsTest,
+                         testing::Values(BankTotals{"ch4", &banks::ch4Table, {6, 5, 7, 7, 5}, {11, 10, 5, 4}, {69, 63, 17, 1}},
+                                         BankTotals{"ch5", &banks::ch5Table, {4, 6, 5, 7, 8}, {12, 15, 2, 1}, {122, 23, 4, 1}},
+                                         BankTotals{"ch6", &banks::ch6Table, {6, 2, 8, 11, 3}, {9, 16, 5, 0}, {119, 21, 6, 4}},
+                                         BankTotals{"ch7", &banks::ch7Table, {7, 4, 5, 6, 8}, {12, 13, 4, 1}, {108, 29, 12, 1}}),
+                         [](const testing::TestParamInfo<BankTotals>& info) { return std::string(info.param.name); });
 
 // Each bank operation loads its own table's rows, and a bank with no rows writes nothing.
 TEST_P(QuestionBankTest, LoadsItsOwnRows)
@@ -418,44 +678,7 @@ TEST_P(QuestionBankTest, NumbersOutsideOneToThirtyWriteNothing)
 INSTANTIATE_TEST_SUITE_P(Banks, QuestionBankTest, testing::ValuesIn(allBanks()), bankCaseName);
 
 // ---------------------------------------------------------------------------------------------
-// Every question of the Displaying Data and Summarizing Data banks, as their tables give it.
-
-struct Row {
-    Integer correct;
-    Integer questionLines;
-    std::array<Integer, 5> feedback;
-    // For the chart questions, the numbers each answer is written with ("15 45" for 15 to 45).
-    std::array<const char*, 5> numbers = {};
-};
-
-const std::array<Row, 30> kDisplayingData = {{
-    {2, 2, {1, 2, 1, 1, 1}},  {1, 2, {2, 2, 2, 1, 1}}, {4, 2, {1, 2, 1, 3, 1}}, {5, 2, {1, 1, 2, 1, 2}},
-    {1, 1, {2, 1, 1, 1, 1}},  {2, 1, {1, 2, 1, 1, 1}}, {4, 1, {1, 1, 1, 1, 2}}, {2, 1, {2, 1, 1, 1, 2}},
-    {3, 1, {1, 1, 2, 2, 1}},  {3, 1, {1, 1, 1, 1, 1}}, {1, 1, {2, 1, 2, 1, 1}}, {4, 2, {1, 2, 1, 2, 1}},
-    {1, 1, {1, 1, 1, 1, 1}},  {5, 1, {2, 2, 2, 2, 2}}, {3, 1, {1, 1, 3, 1, 1}}, {1, 1, {2, 1, 1, 1, 1}},
-    {4, 1, {1, 1, 1, 2, 1}},  {2, 1, {1, 2, 1, 1, 1}}, {5, 1, {1, 1, 1, 1, 2}},
-    {4, 5, {1, 1, 1, 1, 1}, {"0.01", "0.03", "15", "25", "35"}},
-    {3, 5, {1, 1, 1, 1, 1}, {"5", "10", "12", "0.03", "0.06"}},
-    {4, 5, {1, 1, 1, 1, 1}, {"0.08", "0.16", "2", "4", "5"}},
-    {5, 5, {1, 1, 1, 1, 1}, {"0.06", "0.12", "2", "10", "12"}},
-    {3, 1, {1, 1, 1, 1, 1}},  {1, 1, {1, 1, 1, 1, 1}}, {5, 1, {1, 1, 1, 2, 1}}, {5, 1, {1, 1, 1, 1, 1}},
-    {1, 1, {1, 1, 1, 1, 1}},  {5, 1, {1, 1, 1, 1, 1}}, {2, 1, {1, 1, 1, 1, 1}},
-}};
-
-const std::array<Row, 30> kSummarizingData = {{
-    {3, 1, {1, 1, 4, 4, 3}}, {1, 1, {2, 2, 2, 1, 1}}, {4, 1, {1, 1, 1, 1, 1}}, {2, 1, {1, 2, 2, 1, 2}},
-    {5, 1, {1, 1, 1, 1, 2}}, {5, 1, {1, 1, 1, 1, 1}}, {1, 1, {3, 1, 1, 1, 1}}, {3, 1, {3, 1, 3, 1, 3}},
-    {2, 1, {3, 3, 1, 1, 3}}, {5, 1, {1, 1, 1, 1, 3}}, {2, 1, {1, 1, 1, 1, 1}}, {3, 1, {1, 1, 3, 1, 1}},
-    {1, 1, {1, 1, 1, 1, 1}}, {4, 1, {1, 1, 1, 3, 1}}, {1, 1, {1, 1, 1, 1, 1}}, {3, 1, {1, 1, 1, 1, 1}},
-    {5, 1, {2, 1, 1, 1, 2}}, {1, 1, {1, 1, 1, 1, 1}}, {4, 1, {1, 1, 1, 2, 1}}, {1, 1, {2, 1, 2, 1, 1}},
-    {2, 1, {1, 2, 2, 1, 1}}, {1, 1, {2, 1, 1, 1, 1}}, {1, 1, {1, 1, 1, 1, 1}}, {5, 1, {1, 1, 1, 1, 2}},
-    {3, 5, {1, 1, 1, 1, 1}, {"0", "5", "7", "12", "20"}},
-    {2, 5, {1, 1, 1, 1, 1}, {"5", "10", "14", "17", "20"}},
-    {5, 5, {1, 1, 1, 1, 1}, {"15 45", "15 20", "20 25", "25 35", "25 45"}},
-    {3, 5, {1, 1, 1, 1, 1}, {"10 45", "10 35", "20 35", "20 42", "35 42"}},
-    {1, 5, {1, 1, 1, 1, 1}, {"5 30", "20 25", "20 30", "25 30", "25 40"}},
-    {2, 5, {1, 1, 1, 1, 1}, {"5", "7", "2", "8", "4"}},
-}};
+// Every question of every bank, as its row gives it.
 
 struct QuestionCase {
     std::string name;
@@ -463,21 +686,20 @@ struct QuestionCase {
     const Bank* table;
     Integer number;
     Row row;
+    bool chart;
     friend void PrintTo(const QuestionCase& c, std::ostream* os) { *os << c.name; }
 };
 
 std::vector<QuestionCase> tableQuestions()
 {
     std::vector<QuestionCase> cases;
-    auto addBank = [&](const char* bank, void (*load)(), const Bank* table, const std::array<Row, 30>& rows) {
+    for (const BankCase& bank : allBanks())
         for (Integer n = 1; n <= 30; ++n) {
             char name[32];
-            std::snprintf(name, sizeof name, "%s_Q%02d", bank, static_cast<int>(n));
-            cases.push_back({name, load, table, n, rows[static_cast<size_t>(n - 1)]});
+            std::snprintf(name, sizeof name, "%s_Q%02d", bank.name, static_cast<int>(n));
+            const auto i = static_cast<size_t>(n - 1);
+            cases.push_back({name, bank.load, bank.table, n, (*bank.rows)[i], bank.charts[i] != '.'});
         }
-    };
-    addBank("ch2", ch2Questions, &banks::ch2Table, kDisplayingData);
-    addBank("ch3", ch3Questions, &banks::ch3Table, kSummarizingData);
     return cases;
 }
 
@@ -516,7 +738,7 @@ TEST_P(BankQuestionTest, LoadsItsKeyAndLineCountsWithNoEarlierLineLeft)
     const QuestionCase& c = GetParam();
     ASSERT_EQ(c.table->size(), 30u);
     const Question& q = (*c.table)[static_cast<size_t>(c.number - 1)];
-    const bool chart = c.row.numbers[0] != nullptr;
+    const bool chart = c.chart;
     gWhichQ = c.number;
     const Snapshot before = snapshot(kAllState);
     c.load();
@@ -541,7 +763,7 @@ TEST_P(BankQuestionTest, LoadsItsKeyAndLineCountsWithNoEarlierLineLeft)
         for (Integer l = gNumLinesH(a) + 1; l <= 6; ++l)
             EXPECT_EQ(gMsgH(l, a), "earlier feedback " + std::to_string(l) + "," + std::to_string(a))
                 << "feedback line " << l << " of answer " << a << " above the count";
-        if (chart) {
+        if (c.row.numbers[0] != nullptr) {
             EXPECT_EQ(numbersIn(gMsgA(a)), c.row.numbers[static_cast<size_t>(a - 1)]) << "answer " << a << ": \"" << gMsgA(a) << "\"";
         }
     }
@@ -625,12 +847,101 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<HistogramCase>& info) { return std::string(info.param.name); });
 
 // ---------------------------------------------------------------------------------------------
-// The box plots of Summarizing Data.
+// Answers that are values, written exactly so.
+
+struct ExactAnswers {
+    const char* name;
+    void (*load)();
+    Integer number;
+    std::array<const char*, 5> texts;
+    friend void PrintTo(const ExactAnswers& c, std::ostream* os) { *os << c.name; }
+};
+
+class BankExactAnswerTest : public testing::TestWithParam<ExactAnswers> {
+protected:
+    void SetUp() override { Initialize(); }
+    void TearDown() override { Initialize(); }
+};
+
+TEST_P(BankExactAnswerTest, WritesTheAnswersAsGiven)
+{
+    const ExactAnswers& c = GetParam();
+    gWhichQ = c.number;
+    c.load();
+    for (Integer a = 1; a <= 5; ++a)
+        EXPECT_EQ(gMsgA(a), c.texts[static_cast<size_t>(a - 1)]) << "answer " << a;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Banks, BankExactAnswerTest,
+    testing::Values(
+        ExactAnswers{"ch8_Q12", ch8Questions, 12, {"n1 + n2", "n1 + n2 - 1", "n1 + n2 - 2", "n1 - n2 + 2", "irrelevant"}},
+        ExactAnswers{"ch8_Q15", ch8Questions, 15, {"2", "3", "5", "7", "2 and 5"}},
+        ExactAnswers{"ch8_Q19", ch8Questions, 19, {"0.0002", "0.079", "0.654", "0.575", "0.95"}},
+        ExactAnswers{"ch8_Q20", ch8Questions, 20, {"9.0 x 10^-11", "0.009", "0.05", "0.50", "0.95"}},
+        ExactAnswers{"ch8_Q21", ch8Questions, 21, {"0.005", "0.08", "0.46", "0.54", "2.48"}},
+        ExactAnswers{"ch8_Q22", ch8Questions, 22, {"0.005", "0.09", "0.56", "1.40", "6.94"}},
+        ExactAnswers{"ch8_Q23", ch8Questions, 23, {"0.009", "0.09", "0.90", "9.00", "90.0"}},
+        ExactAnswers{"ch8_Q24", ch8Questions, 24, {"0.0000000002", "0.25", "0.50", "0.75", "0.97"}},
+        ExactAnswers{"ch8_Q25", ch8Questions, 25, {"0.000008", "0.0001", "0.003", "0.38", "0.83"}},
+        ExactAnswers{"ch8_Q27", ch8Questions, 27, {"1.3*10^-12", "0.07", "0.14", "0.73", "0.94"}},
+        ExactAnswers{"ch8_Q28", ch8Questions, 28, {"0.0002", "0.01", "0.05", "0.70", "0.99"}},
+        ExactAnswers{"ch8_Q29", ch8Questions, 29, {"2.5*10^-22", "1.2*10^-22", "0.01", "0.51", "0.95"}},
+        ExactAnswers{"ch8_Q30", ch8Questions, 30, {"2.5*10^-22", "0.05", "0.25", "0.75", "0.95"}},
+        ExactAnswers{"ch9_Q16", ch9Questions, 16, {"0.01", "3.25", "6.14", "25.68", "348.74"}},
+        ExactAnswers{"ch9_Q17NegativeFirst", ch9Questions, 17, {"-0.23", "0.23", "0.97", "16.8", "551.5"}},
+        ExactAnswers{"ch9_Q18", ch9Questions, 18, {"4.4*10^-18", "0.003", "0.07", "0.26", "0.996"}},
+        ExactAnswers{"ch9_Q19", ch9Questions, 19, {"3.6*10^-29", "1.3*10^-16", "0.00003", "0.33", "0.93"}},
+        ExactAnswers{"ch9_Q20", ch9Questions, 20, {"2.1*10^-47", "0.00002", "0.27", "0.48", "0.98"}},
+        ExactAnswers{"ch9_Q21", ch9Questions, 21, {"1.6*10^-25", "4.3*10^-9", "0.0001", "0.04", "0.87"}},
+        ExactAnswers{"ch9_Q22SameAsQ20", ch9Questions, 22, {"2.1*10^-47", "0.00002", "0.27", "0.48", "0.98"}},
+        ExactAnswers{"ch9_Q23", ch9Questions, 23, {"5.4*10^-34", "0.05", "0.25", "0.50", "0.97"}},
+        ExactAnswers{"ch9_Q24", ch9Questions, 24, {"2.3*10^-16", "7.7*10^-5", "0.06", "0.25", "0.97"}},
+        ExactAnswers{"ch9_Q25", ch9Questions, 25, {"4.2*10^-18", "1.5*10^-7", "0.002", "0.06", "0.87"}},
+        ExactAnswers{"ch10_Q01", ch10Questions, 1, {"2", "3", "26", "149", "150"}},
+        ExactAnswers{"ch10_Q02", ch10Questions, 2, {"4", "5", "95", "99", "100"}},
+        ExactAnswers{"ch10_Q05", ch10Questions, 5, {"0", "3", "32", "200", "3200"}},
+        ExactAnswers{"ch10_Q06", ch10Questions, 6, {"0", "2.5", "5", "25", "50"}},
+        ExactAnswers{"ch10_Q07", ch10Questions, 7, {"0.000001", "0.05", "0.33", "0.92", "30.8"}},
+        ExactAnswers{"ch10_Q08", ch10Questions, 8, {"1.1 *10^-15", "0.00002", "0.36", "0.87", "2.06"}},
+        ExactAnswers{"ch10_Q10", ch10Questions, 10,
+                     {"(O - E)", "((O - E)^2)", "((O - E)^2)/E", "((O - E)^2)/(O - E)", "(O - E)/((O - E)^2)"}},
+        ExactAnswers{"ch10_Q12", ch10Questions, 12, {"1", "6", "7", "11", "12"}},
+        ExactAnswers{"ch10_Q13", ch10Questions, 13, {"1", "2", "4", "5", "6"}},
+        ExactAnswers{"ch10_Q18", ch10Questions, 18, {"0.000002", "0.04", "0.23", "0.64", "0.97"}},
+        ExactAnswers{"ch10_Q19", ch10Questions, 19, {"0.00001", "0.10", "0.50", "0.73", "0.99"}},
+        ExactAnswers{"ch10_Q20", ch10Questions, 20, {"7.5*10^-42", "2.3*10^-12", "0.0000003", "0.15", "0.95"}},
+        ExactAnswers{"ch10_Q21", ch10Questions, 21, {"0.0", "0.75", "1.0", "5.0", "10.0"}},
+        ExactAnswers{"ch10_Q24", ch10Questions, 24, {"0.00", "0.05", "0.50", "0.95", "1.00"}},
+        ExactAnswers{"ch10_Q30", ch10Questions, 30, {"5", "6", "8", "10", "15"}},
+        ExactAnswers{"ch11_Q01", ch11Questions, 1, {"-0.19", "0.03", "0.10", "0.53", "0.95"}},
+        ExactAnswers{"ch11_Q02", ch11Questions, 2, {"-0.8", "-0.4", "0.0", "0.4", "0.8"}},
+        ExactAnswers{"ch11_Q03", ch11Questions, 3, {"-1.0", "-0.5", "0.0", "0.5", "1.0"}},
+        ExactAnswers{"ch11_Q04", ch11Questions, 4, {"-0.5", "0.0", "0.3", "0.5", "0.9"}},
+        ExactAnswers{"ch11_Q14SingleLetters", ch11Questions, 14, {"b", "e", "t", "x", "y"}},
+        ExactAnswers{"ch11_Q20", ch11Questions, 20, {"3.3*10^-61", "0.009", "0.03", "0.61", "0.93."}},
+        ExactAnswers{"ch11_Q21", ch11Questions, 21, {"4.8*10^-7", "0.001", "0.06", "0.23", "0.95."}},
+        ExactAnswers{"ch11_Q22", ch11Questions, 22, {"-0.05", "0.00", "0.02", "0.20", "0.95"}},
+        ExactAnswers{"ch11_Q23", ch11Questions, 23, {"-2", "-1", "0", "1", "2"}},
+        ExactAnswers{"ch11_Q24", ch11Questions, 24, {"1.0*10^-8", "0.0004", "0.1", "0.4", "0.8"}},
+        ExactAnswers{"ch11_Q25", ch11Questions, 25, {"0.18", "0.9", "1.8", "9", "18"}},
+        ExactAnswers{"ch11_Q26", ch11Questions, 26, {"0.2", "0.4", "0.8", "1", "10"}},
+        ExactAnswers{"ch11_Q27", ch11Questions, 27, {"0.05", "0.25", "0.50", "0.75", "0.95"}},
+        ExactAnswers{"ch11_Q28", ch11Questions, 28, {"1.5*10^-9", "0.005", "0.15", "0.50", "0.95"}},
+        ExactAnswers{"ch11_Q29", ch11Questions, 29, {"0.5", "1", "2", "4", "10"}}),
+    [](const testing::TestParamInfo<ExactAnswers>& info) { return std::string(info.param.name); });
+
+// ---------------------------------------------------------------------------------------------
+// The box plots.
+
+using BoxValues = std::array<Double, 5>; // minimum, maximum, lower quartile, median, upper quartile
 
 struct BoxCase {
     const char* name;
+    void (*load)();
     Integer number;
-    std::array<Double, 5> box; // minimum, maximum, lower quartile, median, upper quartile
+    std::vector<std::string> names;
+    std::vector<BoxValues> boxes;
     Double minX, maxX;
     Integer marks;
     friend void PrintTo(const BoxCase& c, std::ostream* os) { *os << c.name; }
@@ -642,35 +953,135 @@ protected:
     void TearDown() override { Initialize(); }
 };
 
-TEST_P(BankBoxPlotTest, LeavesTheBoxOfItsTable)
+TEST_P(BankBoxPlotTest, LeavesTheBoxesOfItsTable)
 {
     const BoxCase& c = GetParam();
     gWhichQ = c.number;
-    ch3Questions();
+    c.load();
 
-    for (Integer k = 1; k <= 5; ++k)
-        EXPECT_EQ(gBoxplot(1, k), c.box[static_cast<size_t>(k - 1)]) << "gBoxplot(1, " << k << ")";
+    const auto boxes = static_cast<Integer>(c.boxes.size());
+    ASSERT_EQ(gNumBoxes, boxes);
+    for (Integer b = 1; b <= boxes; ++b) {
+        EXPECT_EQ(gBarName(b), c.names[static_cast<size_t>(b - 1)]) << "gBarName(" << b << ")";
+        for (Integer k = 1; k <= 5; ++k)
+            EXPECT_EQ(gBoxplot(b, k), c.boxes[static_cast<size_t>(b - 1)][static_cast<size_t>(k - 1)])
+                << "gBoxplot(" << b << ", " << k << ")";
+        // The set-up read the box count and the axis start stored before it.
+        EXPECT_EQ(gXToGraph(b), c.minX) << "anchor of box " << b;
+        EXPECT_EQ(gYToGraph(b), 3.0 * double(b) - 2.0) << "row of box " << b;
+    }
+    for (Integer b = boxes + 1; b <= 3; ++b) {
+        EXPECT_EQ(gBarName(b), "n = 9" + std::to_string(b)) << "an earlier chart's box " << b;
+        EXPECT_EQ(gBoxplot(b, 1), 300.0 + 10.0 * double(b) + 1.0) << "an earlier chart's box " << b;
+    }
     EXPECT_EQ(gMinPlotX, c.minX);
     EXPECT_EQ(gMaxPlotX, c.maxX);
     EXPECT_EQ(gMajorXMarks, c.marks);
-    EXPECT_EQ(gNumBoxes, 1);
-    EXPECT_EQ(gBarName(1), "");
     EXPECT_EQ(gGraph, 1);
     EXPECT_EQ(gChartType(2), 4);
-    // The set-up read the box count and the axis start stored before it.
-    EXPECT_EQ(gMaxPlotY, 4.0);
-    EXPECT_EQ(gLastObs, 1);
-    EXPECT_EQ(gXToGraph(1), c.minX);
+    EXPECT_EQ(gMaxPlotY, 1.0 + 3.0 * double(boxes));
+    EXPECT_EQ(gFirstObs, 1);
+    EXPECT_EQ(gLastObs, boxes);
+    EXPECT_EQ(gNumLinesQ, boxes == 1 ? 5 : 4);
 }
 
-INSTANTIATE_TEST_SUITE_P(SummarizingData, BankBoxPlotTest,
-                         testing::Values(BoxCase{"Q25WhiskersReachBothAxisEnds", 25, {0, 20, 5, 7, 12}, 0, 20, 4},
-                                         BoxCase{"Q26", 26, {5, 20, 8, 10, 14}, 0, 25, 5},
-                                         BoxCase{"Q27AxisFromTen", 27, {15, 45, 20, 25, 35}, 10, 50, 4},
-                                         BoxCase{"Q28", 28, {10, 42, 20, 30, 35}, 0, 50, 5},
-                                         BoxCase{"Q29", 29, {5, 40, 20, 25, 30}, 0, 50, 5},
-                                         BoxCase{"Q30", 30, {2, 8, 4, 5, 7}, 0, 10, 5}),
-                         [](const testing::TestParamInfo<BoxCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Banks, BankBoxPlotTest,
+    testing::Values(
+        BoxCase{"ch3_Q25WhiskersReachBothAxisEnds", ch3Questions, 25, {""}, {{0, 20, 5, 7, 12}}, 0, 20, 4},
+        BoxCase{"ch3_Q26", ch3Questions, 26, {""}, {{5, 20, 8, 10, 14}}, 0, 25, 5},
+        BoxCase{"ch3_Q27AxisFromTen", ch3Questions, 27, {""}, {{15, 45, 20, 25, 35}}, 10, 50, 4},
+        BoxCase{"ch3_Q28", ch3Questions, 28, {""}, {{10, 42, 20, 30, 35}}, 0, 50, 5},
+        BoxCase{"ch3_Q29", ch3Questions, 29, {""}, {{5, 40, 20, 25, 30}}, 0, 50, 5},
+        BoxCase{"ch3_Q30", ch3Questions, 30, {""}, {{2, 8, 4, 5, 7}}, 0, 10, 5},
+        BoxCase{"ch8_Q27RangesApart", ch8Questions, 27, {"n = 20", "n = 25"}, {{1, 9, 3.5, 5, 8}, {10, 19, 11, 14, 16.5}}, 0, 20, 4},
+        BoxCase{"ch8_Q28SameMinimum", ch8Questions, 28, {"n = 10", "n = 15"},
+                {{3.4, 22.8, 8.8, 16.1, 20.2}, {3.4, 21.6, 10.2, 14.6, 16.2}}, 0, 25, 5},
+        BoxCase{"ch8_Q29SamplesOfTen", ch8Questions, 29, {"n = 10", "n = 10"},
+                {{0, 19.8, 4.2, 8.8, 14.7}, {0, 19.8, 5.3, 10.8, 15.2}}, 0, 20, 4},
+        BoxCase{"ch8_Q30", ch8Questions, 30, {"n = 100", "n = 100"}, {{0, 9, 3, 5, 8}, {5, 14, 7, 9, 12}}, 0, 20, 4},
+        BoxCase{"ch9_Q22", ch9Questions, 22, {"n = 25", "n = 25", "n = 25"},
+                {{3, 12, 5.5, 7, 9}, {3, 12, 4, 7, 9}, {7, 16, 8, 12, 15}}, 0, 20, 4},
+        BoxCase{"ch9_Q23RangesApart", ch9Questions, 23, {"n = 15", "n = 20", "n = 25"},
+                {{1, 8, 3, 5, 6}, {12, 19, 13.5, 14.5, 18}, {22, 29, 23, 25, 27}}, 0, 30, 3},
+        BoxCase{"ch9_Q24WholeAxis", ch9Questions, 24, {"n = 20", "n = 20", "n = 20"},
+                {{0, 95, 26, 49.5, 79}, {2, 99, 29, 52, 73}, {0, 97, 33, 52, 69}}, 0, 100, 5},
+        BoxCase{"ch9_Q25", ch9Questions, 25, {"n = 25", "n = 25", "n = 25"},
+                {{2.5, 11.5, 5, 6.5, 8.5}, {3, 12, 4, 7, 9}, {3, 12, 4, 8, 11}}, 0, 20, 4}),
+    [](const testing::TestParamInfo<BoxCase>& info) { return std::string(info.param.name); });
+
+// ---------------------------------------------------------------------------------------------
+// The scatter diagrams of Simple Regression.
+
+struct ScatterCase {
+    const char* name;
+    Integer number;
+    std::array<Double, 10> x, y;
+    Double maxX;
+    Integer xMarks;
+    Double maxY;
+    Integer yMarks;
+    friend void PrintTo(const ScatterCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class BankScatterTest : public testing::TestWithParam<ScatterCase> {
+protected:
+    void SetUp() override { stampEarlierState(); }
+    void TearDown() override { Initialize(); }
+};
+
+TEST_P(BankScatterTest, LeavesThePointsAndAxesOfItsTable)
+{
+    const ScatterCase& c = GetParam();
+    gWhichQ = c.number;
+    ch11Questions();
+
+    EXPECT_EQ(gFirstObs, 1);
+    EXPECT_EQ(gLastObs, 10);
+    for (Integer i = 1; i <= 10; ++i) {
+        EXPECT_EQ(gXToGraph(i), c.x[static_cast<size_t>(i - 1)]) << "point " << i;
+        EXPECT_EQ(gYToGraph(i), c.y[static_cast<size_t>(i - 1)]) << "point " << i;
+    }
+    EXPECT_EQ(gXToGraph(11), 111.5) << "an earlier chart's point 11";
+    EXPECT_EQ(gMinPlotX, 0.0);
+    EXPECT_EQ(gMaxPlotX, c.maxX);
+    EXPECT_EQ(gMajorXMarks, c.xMarks);
+    EXPECT_EQ(gMinPlotY, 0.0);
+    EXPECT_EQ(gMaxPlotY, c.maxY);
+    EXPECT_EQ(gMajorYMarks, c.yMarks);
+    EXPECT_EQ(gGraph, 1);
+    EXPECT_EQ(gChartType(2), 1);
+    EXPECT_EQ(gXaxis, 40);
+    EXPECT_EQ(gXDecimals, 0);
+    EXPECT_EQ(gYDecimals, 0);
+    EXPECT_EQ(gNumLinesQ, 5);
+}
+
+constexpr std::array<Double, 10> kXOfQ24to26 = {1, 2, 3.5, 3.5, 5, 6, 7, 8.5, 8.5, 10};
+constexpr std::array<Double, 10> kXOfQ28and29 = {1, 2, 3, 4, 4, 5, 7, 8, 8.5, 9};
+constexpr std::array<Double, 10> kYOfQ28and29 = {4.8, 4.3, 2.5, 10.3, 7.3, 8.8, 9.8, 11.3, 4.55, 8.8};
+
+INSTANTIATE_TEST_SUITE_P(
+    SimpleRegression, BankScatterTest,
+    testing::Values(
+        ScatterCase{"Q01", 1, {36, 34, 12, 64, 20, 58, 40, 62, 44, 45}, {39, 58, 4, 39, 2, 13, 8, 54, 31, 13}, 80, 4, 60, 3},
+        ScatterCase{"Q02", 2, {36, 34, 15, 64, 20, 58, 40, 50, 44, 45}, {44, 12, 25, 45, 53, 30, 19, 16, 48, 28}, 80, 4, 60, 3},
+        ScatterCase{"Q03OnOneLineWithATwicePoint", 3, {5, 7, 10, 12, 12, 15, 19, 21, 24, 27},
+                    {3.5, 4.9, 7, 8.4, 8.4, 10.5, 13.3, 14.7, 16.8, 18.9}, 30, 3, 20, 4},
+        ScatterCase{"Q04", 4, {36, 34, 15, 64, 20, 58, 40, 50, 44, 45}, {41, 2, 56, 21, 58, 40, 52, 6, 29, 37}, 80, 4, 60, 3},
+        ScatterCase{"Q22", 22, {0.33, 0.67, 1, 1.33, 1.67, 2, 2.33, 2.67, 3, 3.33},
+                    {7.6, 8.7, 6.2, 4.3, 6, 2.9, 8.2, 2.7, 6.2, 4.9}, 5, 5, 10, 5},
+        ScatterCase{"Q23SameAsQ22", 23, {0.33, 0.67, 1, 1.33, 1.67, 2, 2.33, 2.67, 3, 3.33},
+                    {7.6, 8.7, 6.2, 4.3, 6, 2.9, 8.2, 2.7, 6.2, 4.9}, 5, 5, 10, 5},
+        ScatterCase{"Q24", 24, kXOfQ24to26, {1, 2.5, 10.5, 10.5, 8.5, 10.5, 16.5, 16.5, 12.5, 18.5}, 10, 5, 20, 5},
+        ScatterCase{"Q25SameAsQ24", 25, kXOfQ24to26, {1, 2.5, 10.5, 10.5, 8.5, 10.5, 16.5, 16.5, 12.5, 18.5}, 10, 5, 20, 5},
+        ScatterCase{"Q26", 26, kXOfQ24to26, {2, 2.6, 5.8, 5.8, 5, 5.8, 8.2, 8.2, 6.6, 9}, 10, 5, 10, 5},
+        ScatterCase{"Q27PointOnTheTopBound", 27, {2, 2, 3, 5, 5, 5, 7, 8, 9, 9}, {9.5, 0.5, 1, 4, 9, 10, 9, 8.5, 6, 4}, 10, 5,
+                    10, 5},
+        ScatterCase{"Q28YAxisToTwelve", 28, kXOfQ28and29, kYOfQ28and29, 10, 5, 12, 6},
+        ScatterCase{"Q29YAxisToTwelve", 29, kXOfQ28and29, kYOfQ28and29, 10, 5, 12, 6},
+        ScatterCase{"Q30", 30, {1, 0.5, 2, 2, 0.5, 3, 3.25, 3.75, 4, 9}, {9, 7, 7, 8, 8, 6, 5, 5.5, 3, 8.8}, 10, 5, 10, 5}),
+    [](const testing::TestParamInfo<ScatterCase>& info) { return std::string(info.param.name); });
 
 // A question without a chart after a chart question: the chart fields stay for the next chart
 // to overwrite, and gGraph stays as ChooseQuestion set it.
@@ -703,7 +1114,10 @@ TEST_P(BankChartFollowTest, PlainQuestionKeepsTheChartFields)
 
 INSTANTIATE_TEST_SUITE_P(Banks, BankChartFollowTest,
                          testing::Values(FollowCase{"HistogramThenPlain", ch2Questions, 23, 24},
-                                         FollowCase{"BoxPlotThenPlain", ch3Questions, 27, 13}),
+                                         FollowCase{"BoxPlotThenPlain", ch3Questions, 27, 13},
+                                         FollowCase{"TwoBoxesThenPlain", ch8Questions, 28, 12},
+                                         FollowCase{"ThreeBoxesThenPlain", ch9Questions, 23, 26},
+                                         FollowCase{"ScatterThenPlain", ch11Questions, 27, 17}),
                          [](const testing::TestParamInfo<FollowCase>& info) { return std::string(info.param.name); });
 
 } // namespace
