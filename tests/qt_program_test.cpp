@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QImage>
 #include <QMainWindow>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPoint>
 #include <QTest>
@@ -42,7 +43,12 @@ public:
     using QtBackend::QtBackend;
     std::vector<std::string> openedURLs;
     bool failOpening = false;
-    void OpenURL(const std::string& url) override { openedURLs.push_back(url); }
+    bool noBrowser = false;
+    bool OpenInBrowser(const std::string& url) override
+    {
+        openedURLs.push_back(url);
+        return !noBrowser;
+    }
     void WindowOpened(platform::Window& window) override
     {
         QtBackend::WindowOpened(window);
@@ -202,6 +208,124 @@ TEST(QtProgramTest, RunsFromTheProcessEntryThroughAWholeSession)
 
         choose("HelpQuit");
     });
+    EXPECT_EQ(status, 0);
+}
+
+// Keys as the user types them: through the window system to whichever widget has the focus.
+void typeKey(Qt::Key key) { QTest::keyClick(platform::qt::MainWindowOf(mainWindow())->windowHandle(), key); }
+
+// Tab to the first answer, then Down and Return through the answers until the right one.
+void answerWithTheKeyboard()
+{
+    platform::Control* first = &mainWindow().answerButton(0);
+    for (int i = 0; i < 8 && mainWindow().Focus() != first; ++i)
+        typeKey(Qt::Key_Tab);
+    ASSERT_EQ(mainWindow().Focus(), first);
+    ASSERT_TRUE(widget(*first)->hasFocus());
+    for (int i = 0; i < 5 && mainWindow().OkayButton().Caption.get() == "Okay"; ++i) {
+        typeKey(Qt::Key_Down);
+        typeKey(Qt::Key_Return);
+    }
+    ASSERT_EQ(mainWindow().OkayButton().Caption.get(), "Another");
+    ASSERT_EQ(gPaintHint, 1);
+}
+
+// The focused answer is disabled by the right answer and hidden when no question is left;
+// Return and Enter still press the default button.
+TEST(QtProgramTest, ReturnAndEnterPressTheDefaultButtonWhereverTheFocusWas)
+{
+    int status = runProgram([] {
+        QMainWindow* top = platform::qt::MainWindowOf(mainWindow());
+        ASSERT_NE(top, nullptr);
+        top->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(top));
+
+        // Hypothesis Tests with one question open and one passed.
+        const Integer tests = 6;
+        for (Integer q = 1; q <= 30; ++q)
+            gQuestion(tests, q) = 1;
+        gQuestion(tests, 5) = 0;
+        gQuestion(tests, 9) = 2;
+        gNumLeft(tests) = 1;
+        fixRnd({5.0 / 30.0});
+        choose("StatisticalInferenceHypothesisTests");
+        ASSERT_EQ(gWhichQ, 5);
+
+        answerWithTheKeyboard();
+        EXPECT_FALSE(widget(mainWindow().answerButton(0))->isEnabled());
+
+        // A key that leaves the About screen presses nothing.
+        choose("AboutBrindlex");
+        typeKey(Qt::Key_Return);
+        EXPECT_EQ(gWindow, 1);
+        EXPECT_EQ(mainWindow().OkayButton().Caption.get(), "Another");
+        EXPECT_EQ(gQuestion(tests, 9), 2);
+
+        typeKey(Qt::Key_Return); // Another: nothing is open, one was passed
+        EXPECT_EQ(gWhichQ, -2);
+        EXPECT_EQ(mainWindow().OkayButton().Caption.get(), "Retry");
+        EXPECT_FALSE(widget(mainWindow().answerButton(0))->isVisible());
+
+        fixRnd({9.0 / 30.0});
+        typeKey(Qt::Key_Enter); // Retry
+        ASSERT_EQ(gWhichQ, 9);
+        EXPECT_EQ(mainWindow().OkayButton().Caption.get(), "Okay");
+
+        answerWithTheKeyboard();
+        typeKey(Qt::Key_Return); // Another: nothing is open or passed
+        EXPECT_EQ(gWhichQ, -1);
+        EXPECT_EQ(mainWindow().OkayButton().Caption.get(), "Reset");
+
+        fixRnd({12.0 / 30.0});
+        typeKey(Qt::Key_Return); // Reset
+        EXPECT_EQ(gWhichQ, 12);
+        EXPECT_EQ(gNumLeft(tests), 30);
+        EXPECT_EQ(mainWindow().OkayButton().Caption.get(), "Okay");
+
+        choose("HelpQuit");
+    });
+    EXPECT_EQ(status, 0);
+}
+
+// The visible message boxes, of the program's windows or of none.
+std::vector<QMessageBox*> messageBoxes()
+{
+    std::vector<QMessageBox*> boxes;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible())
+            boxes.push_back(box);
+    return boxes;
+}
+
+TEST(QtProgramTest, ALinkThatNoBrowserOpensIsShownInAMessageBox)
+{
+    auto& backend = QtEnvironment::Backend();
+    backend.openedURLs.clear();
+    backend.noBrowser = true;
+    int status = runProgram([&] {
+        choose("AboutBrindlex");
+        ASSERT_EQ(gWindow, 4);
+        grabContent(); // the paint places the link
+        EXPECT_TRUE(messageBoxes().empty());
+        QTest::mouseClick(content(), Qt::LeftButton, {}, QPoint(static_cast<int>(gURLleft) + 2, 105));
+        EXPECT_EQ(backend.openedURLs, std::vector<std::string>{window::kDownloadURL});
+
+        const std::vector<QMessageBox*> boxes = messageBoxes();
+        ASSERT_EQ(boxes.size(), 1u);
+        QPointer<QMessageBox> box = boxes[0];
+        EXPECT_TRUE(box->text().startsWith("No web browser could be opened")) << box->text().toStdString();
+        EXPECT_TRUE(box->text().contains(QString::fromStdString(window::kDownloadURL))) << box->text().toStdString();
+        EXPECT_TRUE(box->textInteractionFlags() & Qt::TextSelectableByMouse);
+        EXPECT_EQ(box->parentWidget(), platform::qt::MainWindowOf(mainWindow()));
+        EXPECT_EQ(gWindow, 4) << "the About screen stays";
+
+        box->button(QMessageBox::Ok)->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(box.isNull());
+        EXPECT_TRUE(messageBoxes().empty());
+        choose("HelpQuit");
+    });
+    backend.noBrowser = false;
     EXPECT_EQ(status, 0);
 }
 

@@ -8,7 +8,9 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QMainWindow>
 #include <QMessageBox>
+#include <QPointer>
 #include <QScreen>
 #include <QUrl>
 #include <QWidget>
@@ -113,10 +115,34 @@ struct QtBackend::Impl {
         reports.clear();
     }
 
+    // The window a notice belongs to: the active one, else the program's last opened.
+    static QWidget* noticeParent()
+    {
+        if (QWidget* active = QApplication::activeWindow())
+            return active;
+        const auto& windows = OpenWindows();
+        return windows.empty() ? nullptr : MainWindowOf(*windows.back());
+    }
+
+    // Modal to its window but not a nested event loop, since it opens inside a handler.
+    void showNoBrowser(const String& url)
+    {
+        delete noBrowser.data();
+        noBrowser = new QMessageBox(QMessageBox::Information, QGuiApplication::applicationDisplayName(),
+                                    QStringLiteral("No web browser could be opened to show this page:\n\n%1\n\n"
+                                                   "Type or paste the address into a web browser.")
+                                        .arg(QString::fromStdString(url)),
+                                    QMessageBox::Ok, noticeParent());
+        noBrowser->setAttribute(Qt::WA_DeleteOnClose);
+        noBrowser->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        noBrowser->open();
+    }
+
     StartGuard guard; // before app, so that it watches app's construction
     QApplication app;
     std::vector<ErrorReport> reports;
     bool running = false;
+    QPointer<QMessageBox> noBrowser; // owned by its window, or by this when it has none
 };
 
 QtBackend::QtBackend(int& argc, char** argv) : impl_(std::make_unique<Impl>(argc, argv)) {}
@@ -127,6 +153,7 @@ QtBackend::~QtBackend()
         ForgetPeers(*window);
     if (Application* app = GetAppObject(); app && app->MenuBar)
         ForgetPeers(*app->MenuBar);
+    delete impl_->noBrowser.data();
     if (&CurrentBackend() == this)
         SetBackend(nullptr);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -154,7 +181,13 @@ Integer QtBackend::ScreenHeight()
 
 std::vector<String> QtBackend::FontFamilies() { return InstalledFontFamilies(); }
 
-void QtBackend::OpenURL(const String& url) { QDesktopServices::openUrl(QUrl(QString::fromStdString(url))); }
+void QtBackend::OpenURL(const String& url)
+{
+    if (!OpenInBrowser(url))
+        impl_->showNoBrowser(url);
+}
+
+bool QtBackend::OpenInBrowser(const String& url) { return QDesktopServices::openUrl(QUrl(QString::fromStdString(url))); }
 
 void QtBackend::ReportError(const ErrorReport& report) { impl_->reports.push_back(report); }
 

@@ -31,6 +31,8 @@ public:
     Integer ScreenWidth() override;
     Integer ScreenHeight() override;
     std::vector<String> FontFamilies() override;
+    // Hands the address to the system's browser; when none takes it, a message box of its own
+    // says so and shows the address, so that the user can open it elsewhere.
     void OpenURL(const String& url) override;
     // The message box waits until the event loop has ended (every report is followed by a
     // Quit), so that no box runs a nested loop inside a handler; Run shows it.
@@ -41,6 +43,10 @@ public:
     void Quit(int status) override;
     // Shows any report that is still waiting, when start-up failed before the event loop.
     void Finish() override;
+
+protected:
+    // Starts the system's browser on the address; false when there is none to start.
+    virtual bool OpenInBrowser(const String& url);
 
 private:
     struct Impl;

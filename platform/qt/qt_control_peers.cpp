@@ -112,8 +112,14 @@ void ControlPeer::SyncRect(const String& caption)
     font.setItalic(control_.Italic);
     font.setUnderline(control_.Underline);
     widget_->setFont(font);
+    // Qt drops the focus of a widget it disables or hides; the content widget takes it, so
+    // that the keys still reach the window (Return still presses the default button).
+    QWidget* window = widget_->window();
+    const bool focused = window->focusWidget() == widget_;
     widget_->setEnabled(control_.Enabled);
     widget_->setVisible(control_.Visible);
+    if (focused && !window->focusWidget() && widget_->parentWidget())
+        widget_->parentWidget()->setFocus(Qt::OtherFocusReason);
 }
 
 std::unique_ptr<ControlPeer> MakeControlPeer(Control& control, QWidget* content)
