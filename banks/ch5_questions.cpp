@@ -341,7 +341,7 @@ const Bank ch5Table = {
          {"1 and 0",
           {"No, a standard deviation of 0 would mean that z does not vary at all."}},
          {"1 and 1",
-          {"No, think what z = 1 means: one standard deviation above the mean, where z = 0."}},
+          {"No, z = 1 lies one standard deviation above the mean, and the mean has z = 0."}},
          {"1 and -1",
           {"No, a standard deviation can never be negative."}},
      }}},

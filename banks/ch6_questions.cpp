@@ -368,7 +368,7 @@ const Bank ch6Table = {
 
     // 21: x/n estimates p without bias
     {.correct = 3,
-     .lines = {"An unbiased estimate of a binomial success probability p is"},
+     .lines = {"An unbiased estimator of a binomial success probability p is"},
      .answers = {{
          {"the number of successes.",
           {"No, a count of successes, such as 60, is not a probability between 0 and 1."}},
@@ -453,7 +453,7 @@ const Bank ch6Table = {
          {"the degrees of freedom.",
           {"No, degrees of freedom belong to t and chi-square distributions, not here."}},
          {"the success probability, p.",
-          {"Yes, x/n is an unbiased estimate of p, so its sampling distribution has mean p."}},
+          {"Yes, the count x has mean np, so the proportion x/n has mean np/n = p."}},
      }}},
 
     // 26: a larger sample shrinks the sampling variance of the mean

@@ -54,7 +54,7 @@ const Bank ch7Table = {
            "consistent with it, and the same data may fit other hypotheses as well."}},
          {"a hypothesis suggested by the data.",
           {"No, H0 must be set before the data are seen.  Testing a hypothesis on the",
-           "very data that suggested it is data mining, and its p value means little."}},
+           "very data that suggested it is data dredging, and its p value means little."}},
          {"left unstated.",
           {"No, a test needs a stated H0, since the p value is computed as if H0 were true."}},
          {"a straw hypothesis that one hopes to reject.",
@@ -117,7 +117,7 @@ const Bank ch7Table = {
           {"No, nobody expects perfection, not even from a true psychic, and rejecting",
            "p = 1 would say nothing in favour of the claim."}},
          {"p > 1/2",
-          {"No, look again at the deck: it has four suits of equal size, so why 1/2?"}},
+          {"No, an inequality is the form of Ha; H0 states one value: 1/4, for four suits."}},
      }}},
 
     // 7: the null hypothesis of a before-and-after study of a course
@@ -448,7 +448,7 @@ const Bank ch7Table = {
            "samples of independent observations; it just assumes less than a t test does."}},
      }}},
 
-    // 25: data mining
+    // 25: data dredging (data mining)
     {.correct = 3,
      .lines = {"Running very many tests and reporting only those with the smallest p values",
                "is called"},
@@ -457,7 +457,7 @@ const Bank ch7Table = {
           {"No, robust methods resist outliers; results picked this way are hardly robust."}},
          {"nonparametric testing.",
           {"No, nonparametric tests assume less about the data; that is another matter."}},
-         {"data mining.",
+         {"data dredging (data mining).",
           {"Yes, among many tests of true null hypotheses, some give small p values by",
            "chance alone.  A result found this way deserves doubt and, at the least, a",
            "new test on data that played no part in finding it."}},
@@ -539,9 +539,9 @@ const Bank ch7Table = {
           {"No, a t near 1 speaks only weakly against H0; a t nearer 0 speaks less still."}},
          {"the p value is near 1.",
           {"Yes, a p value near 1 says that, if H0 holds, a test statistic at least as far",
-           "out as the one observed is highly probable.  That happens only when the",
-           "statistic lies right by the value that H0 makes most likely, so the data agree",
-           "with H0 as well as data can.  Even so, this does not prove H0 true."}},
+           "out as the one observed is highly probable.  In a two-sided test that happens",
+           "only when the statistic lies right by the value that H0 makes most likely, so",
+           "the data agree with H0 as well as data can.  Still, this does not prove H0 true."}},
      }}},
 
     // 30: what makes a false H0 easier to reject

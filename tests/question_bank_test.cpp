@@ -243,7 +243,7 @@ const std::array<Row, 30> kDisplayingData = {{
     {1, 1, {1, 1, 1, 1, 1}},  {5, 1, {2, 2, 2, 2, 2}}, {3, 1, {1, 1, 3, 1, 1}}, {1, 1, {2, 1, 1, 1, 1}},
     {4, 1, {1, 1, 1, 2, 1}},  {2, 1, {1, 2, 1, 1, 1}}, {5, 1, {1, 1, 1, 1, 2}},
     {4, 5, {1, 1, 1, 1, 1}, {"0.01", "0.03", "15", "25", "35"}},
-    {3, 5, {1, 1, 1, 1, 1}, {"5", "10", "12", "0.03", "0.06"}},
+    {3, 5, {1, 1, 1, 1, 1}, {"5", "10", "13", "0.03", "0.06"}},
     {4, 5, {1, 1, 1, 1, 1}, {"0.08", "0.16", "2", "4", "5"}},
     {5, 5, {1, 1, 1, 1, 1}, {"0.06", "0.12", "2", "10", "12"}},
     {3, 1, {1, 1, 1, 1, 1}},  {1, 1, {1, 1, 1, 1, 1}}, {5, 1, {1, 1, 1, 2, 1}}, {5, 1, {1, 1, 1, 1, 1}},
@@ -875,8 +875,15 @@ TEST_P(BankExactAnswerTest, WritesTheAnswersAsGiven)
 INSTANTIATE_TEST_SUITE_P(
     Banks, BankExactAnswerTest,
     testing::Values(
+        ExactAnswers{"ch7_Q25", ch7Questions, 25,
+                     {"robust estimation.", "nonparametric testing.", "data dredging (data mining).",
+                      "the use of sample statistics.", "proof by contradiction."}},
         ExactAnswers{"ch8_Q12", ch8Questions, 12, {"n1 + n2", "n1 + n2 - 1", "n1 + n2 - 2", "n1 - n2 + 2", "irrelevant"}},
         ExactAnswers{"ch8_Q15", ch8Questions, 15, {"2", "3", "5", "7", "2 and 5"}},
+        ExactAnswers{"ch8_Q18", ch8Questions, 18,
+                     {"percentage of the aspirin group.", "sum of the two percentages.",
+                      "number of aspirins each person took.", "sizes of both samples.",
+                      "difference of the two sample sizes."}},
         ExactAnswers{"ch8_Q19", ch8Questions, 19, {"0.0002", "0.079", "0.654", "0.575", "0.95"}},
         ExactAnswers{"ch8_Q20", ch8Questions, 20, {"9.0 x 10^-11", "0.009", "0.05", "0.50", "0.95"}},
         ExactAnswers{"ch8_Q21", ch8Questions, 21, {"0.005", "0.08", "0.46", "0.54", "2.48"}},
@@ -892,9 +899,9 @@ INSTANTIATE_TEST_SUITE_P(
         ExactAnswers{"ch9_Q17NegativeFirst", ch9Questions, 17, {"-0.23", "0.23", "0.97", "16.8", "551.5"}},
         ExactAnswers{"ch9_Q18", ch9Questions, 18, {"4.4*10^-18", "0.003", "0.07", "0.26", "0.996"}},
         ExactAnswers{"ch9_Q19", ch9Questions, 19, {"3.6*10^-29", "1.3*10^-16", "0.00003", "0.33", "0.93"}},
-        ExactAnswers{"ch9_Q20", ch9Questions, 20, {"2.1*10^-47", "0.00002", "0.27", "0.48", "0.98"}},
+        ExactAnswers{"ch9_Q20", ch9Questions, 20, {"2.1*10^-47", "0.000002", "0.27", "0.48", "0.98"}},
         ExactAnswers{"ch9_Q21", ch9Questions, 21, {"1.6*10^-25", "4.3*10^-9", "0.0001", "0.04", "0.87"}},
-        ExactAnswers{"ch9_Q22SameAsQ20", ch9Questions, 22, {"2.1*10^-47", "0.00002", "0.27", "0.48", "0.98"}},
+        ExactAnswers{"ch9_Q22SameAsQ20", ch9Questions, 22, {"2.1*10^-47", "0.000002", "0.27", "0.48", "0.98"}},
         ExactAnswers{"ch9_Q23", ch9Questions, 23, {"5.4*10^-34", "0.05", "0.25", "0.50", "0.97"}},
         ExactAnswers{"ch9_Q24", ch9Questions, 24, {"2.3*10^-16", "7.7*10^-5", "0.06", "0.25", "0.97"}},
         ExactAnswers{"ch9_Q25", ch9Questions, 25, {"4.2*10^-18", "1.5*10^-7", "0.002", "0.06", "0.87"}},
@@ -908,26 +915,26 @@ INSTANTIATE_TEST_SUITE_P(
                      {"(O - E)", "((O - E)^2)", "((O - E)^2)/E", "((O - E)^2)/(O - E)", "(O - E)/((O - E)^2)"}},
         ExactAnswers{"ch10_Q12", ch10Questions, 12, {"1", "6", "7", "11", "12"}},
         ExactAnswers{"ch10_Q13", ch10Questions, 13, {"1", "2", "4", "5", "6"}},
-        ExactAnswers{"ch10_Q18", ch10Questions, 18, {"0.000002", "0.04", "0.23", "0.64", "0.97"}},
+        ExactAnswers{"ch10_Q18", ch10Questions, 18, {"less than 0.000001", "0.04", "0.23", "0.64", "0.97"}},
         ExactAnswers{"ch10_Q19", ch10Questions, 19, {"0.00001", "0.10", "0.50", "0.73", "0.99"}},
-        ExactAnswers{"ch10_Q20", ch10Questions, 20, {"7.5*10^-42", "2.3*10^-12", "0.0000003", "0.15", "0.95"}},
+        ExactAnswers{"ch10_Q20", ch10Questions, 20, {"7.5*10^-42", "2.3*10^-12", "0.0000003", "0.17", "0.95"}},
         ExactAnswers{"ch10_Q21", ch10Questions, 21, {"0.0", "0.75", "1.0", "5.0", "10.0"}},
         ExactAnswers{"ch10_Q24", ch10Questions, 24, {"0.00", "0.05", "0.50", "0.95", "1.00"}},
         ExactAnswers{"ch10_Q30", ch10Questions, 30, {"5", "6", "8", "10", "15"}},
-        ExactAnswers{"ch11_Q01", ch11Questions, 1, {"-0.19", "0.03", "0.10", "0.53", "0.95"}},
+        ExactAnswers{"ch11_Q01", ch11Questions, 1, {"-0.19", "0.03", "0.10", "0.47", "0.95"}},
         ExactAnswers{"ch11_Q02", ch11Questions, 2, {"-0.8", "-0.4", "0.0", "0.4", "0.8"}},
         ExactAnswers{"ch11_Q03", ch11Questions, 3, {"-1.0", "-0.5", "0.0", "0.5", "1.0"}},
         ExactAnswers{"ch11_Q04", ch11Questions, 4, {"-0.5", "0.0", "0.3", "0.5", "0.9"}},
         ExactAnswers{"ch11_Q14SingleLetters", ch11Questions, 14, {"b", "e", "t", "x", "y"}},
         ExactAnswers{"ch11_Q20", ch11Questions, 20, {"3.3*10^-61", "0.009", "0.03", "0.61", "0.93."}},
         ExactAnswers{"ch11_Q21", ch11Questions, 21, {"4.8*10^-7", "0.001", "0.06", "0.23", "0.95."}},
-        ExactAnswers{"ch11_Q22", ch11Questions, 22, {"-0.05", "0.00", "0.02", "0.20", "0.95"}},
+        ExactAnswers{"ch11_Q22", ch11Questions, 22, {"-0.05", "0.00", "0.02", "0.19", "0.95"}},
         ExactAnswers{"ch11_Q23", ch11Questions, 23, {"-2", "-1", "0", "1", "2"}},
-        ExactAnswers{"ch11_Q24", ch11Questions, 24, {"1.0*10^-8", "0.0004", "0.1", "0.4", "0.8"}},
-        ExactAnswers{"ch11_Q25", ch11Questions, 25, {"0.18", "0.9", "1.8", "9", "18"}},
+        ExactAnswers{"ch11_Q24", ch11Questions, 24, {"1.0*10^-8", "0.0003", "0.1", "0.4", "0.8"}},
+        ExactAnswers{"ch11_Q25", ch11Questions, 25, {"0.17", "0.85", "1.7", "8.5", "17"}},
         ExactAnswers{"ch11_Q26", ch11Questions, 26, {"0.2", "0.4", "0.8", "1", "10"}},
-        ExactAnswers{"ch11_Q27", ch11Questions, 27, {"0.05", "0.25", "0.50", "0.75", "0.95"}},
-        ExactAnswers{"ch11_Q28", ch11Questions, 28, {"1.5*10^-9", "0.005", "0.15", "0.50", "0.95"}},
+        ExactAnswers{"ch11_Q27", ch11Questions, 27, {"0.06", "0.25", "0.50", "0.75", "0.95"}},
+        ExactAnswers{"ch11_Q28", ch11Questions, 28, {"1.5*10^-9", "0.005", "0.13", "0.50", "0.95"}},
         ExactAnswers{"ch11_Q29", ch11Questions, 29, {"0.5", "1", "2", "4", "10"}}),
     [](const testing::TestParamInfo<ExactAnswers>& info) { return std::string(info.param.name); });
 
@@ -1119,5 +1126,93 @@ INSTANTIATE_TEST_SUITE_P(Banks, BankChartFollowTest,
                                          FollowCase{"ThreeBoxesThenPlain", ch9Questions, 23, 26},
                                          FollowCase{"ScatterThenPlain", ch11Questions, 27, 17}),
                          [](const testing::TestParamInfo<FollowCase>& info) { return std::string(info.param.name); });
+
+// ---------------------------------------------------------------------------------------------
+// Wording that once taught something wrong or left a second answer defensible: what the text
+// must say, and what it must no longer say.
+
+struct WordingCase {
+    const char* name;
+    const Bank* table;
+    Integer number;
+    Integer part; // 1 to 5: that answer and its feedback; 0: the question lines; -1: the whole row
+    const char* says;
+    const char* never = nullptr;
+    friend void PrintTo(const WordingCase& c, std::ostream* os) { *os << c.name; }
+};
+
+std::string textOf(const Question& q, Integer part)
+{
+    std::string text;
+    auto add = [&](const std::string& line) { text += (text.empty() ? "" : " ") + line; };
+    if (part <= 0)
+        for (const std::string& line : q.lines)
+            add(line);
+    for (Integer a = 1; a <= 5; ++a) {
+        if (part != -1 && part != a)
+            continue;
+        const banks::Answer& answer = q.answers[static_cast<size_t>(a - 1)];
+        add(answer.text);
+        for (const std::string& line : answer.feedback)
+            add(line);
+    }
+    return text;
+}
+
+class BankWordingTest : public testing::TestWithParam<WordingCase> {};
+
+TEST_P(BankWordingTest, SaysWhatHoldsAndNotWhatWasWrong)
+{
+    const WordingCase& c = GetParam();
+    ASSERT_EQ(c.table->size(), 30u);
+    const std::string text = textOf((*c.table)[static_cast<size_t>(c.number - 1)], c.part);
+    if (*c.says) {
+        EXPECT_NE(text.find(c.says), std::string::npos) << "lacks \"" << c.says << "\": " << text;
+    }
+    if (c.never) {
+        EXPECT_EQ(text.find(c.never), std::string::npos) << "still says \"" << c.never << "\": " << text;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Banks, BankWordingTest,
+    testing::Values(
+        WordingCase{"ch2_Q21MeanRoundsTo13", &banks::ch2Table, 21, 3, "about 12.8, so 13"},
+        WordingCase{"ch2_Q24HeightOnlyForEqualWidths", &banks::ch2Table, 24, 1, "only for equally wide intervals"},
+        WordingCase{"ch2_Q25FrequencyOnlyForEqualWidths", &banks::ch2Table, 25, 2, "only for equally wide intervals"},
+        WordingCase{"ch2_Q25RelativeFrequencyOnlyForEqualWidths", &banks::ch2Table, 25, 3, "only for equal widths"},
+        WordingCase{"ch4_Q04FamiliesChooseTheSchools", &banks::ch4Table, 4, 5, "families, not",
+                    "the samples are not random"},
+        WordingCase{"ch4_Q15ConvenienceLeansToTheEasiest", &banks::ch4Table, 15, 3, "easiest to reach", "pollster"},
+        WordingCase{"ch4_Q21NoDummyTreatment", &banks::ch4Table, 21, 2, "dummy treatment", "hardly"},
+        WordingCase{"ch5_Q19MeanHasZeroZ", &banks::ch5Table, 19, 4, "the mean has z = 0", "mean, where z = 0"},
+        WordingCase{"ch6_Q21Estimator", &banks::ch6Table, 21, 0, "unbiased estimator", "unbiased estimate "},
+        WordingCase{"ch6_Q25MeanOfTheCount", &banks::ch6Table, 25, 5, "mean np"},
+        WordingCase{"ch7_Q03DataDredging", &banks::ch7Table, 3, 2, "data dredging"},
+        WordingCase{"ch7_Q06NullStatesOneValue", &banks::ch7Table, 6, 5, "H0 states one value"},
+        WordingCase{"ch7_Q29TwoSided", &banks::ch7Table, 29, 5, "two-sided test"},
+        WordingCase{"ch8_Q18BothSamplesLarger", &banks::ch8Table, 18, 4, "larger samples in both groups"},
+        WordingCase{"ch8_Q18PercentagesMatterToo", &banks::ch8Table, 18, 2, "1% against 2%", "not their sum"},
+        WordingCase{"ch8_Q28PValueFromTheBoxes", &banks::ch8Table, 28, 4, "p is about 0.5 to 0.7", "p about 0.6"},
+        WordingCase{"ch9_Q04FalseExactlyWhen", &banks::ch9Table, 4, 0, "is false exactly when"},
+        WordingCase{"ch9_Q20StatesP", &banks::ch9Table, 20, 2, "1.9*10^-6", "nearest"},
+        WordingCase{"ch9_Q22StatesP", &banks::ch9Table, 22, 2, "1.9*10^-6", "nearest"},
+        WordingCase{"ch9_Q27FTendsToBeLarger", &banks::ch9Table, 27, 4, "F tends to be larger"},
+        WordingCase{"ch9_Q27NoGuessing", &banks::ch9Table, 27, -1, "", "guess"},
+        WordingCase{"ch10_Q18StatesP", &banks::ch10Table, 18, 1, "6*10^-236"},
+        WordingCase{"ch10_Q20StatesP", &banks::ch10Table, 20, 4, "p about 0.17", "nearest"},
+        WordingCase{"ch10_Q24HalfIsOneSided", &banks::ch10Table, 24, 3, "one-sided"},
+        WordingCase{"ch11_Q03CountsNoTenDots", &banks::ch11Table, 3, -1, "", "all ten"},
+        WordingCase{"ch11_Q24CoincidentPointsSaid", &banks::ch11Table, 24, 1, "two coincide"},
+        WordingCase{"ch11_Q24CountsNoTenDots", &banks::ch11Table, 24, -1, "", "these ten"},
+        WordingCase{"ch11_Q25CountsNoTenDots", &banks::ch11Table, 25, -1, "", "ten points"},
+        WordingCase{"ch11_Q26CountsNoTenDots", &banks::ch11Table, 26, -1, "", "ten points"},
+        WordingCase{"ch11_Q01StatesR", &banks::ch11Table, 1, 4, "r = 0.468", "nearest"},
+        WordingCase{"ch11_Q22StatesP", &banks::ch11Table, 22, 4, "p = 0.194", "nearest"},
+        WordingCase{"ch11_Q24StatesP", &banks::ch11Table, 24, 2, "p = 0.00033", "nearest"},
+        WordingCase{"ch11_Q25StatesTheSlope", &banks::ch11Table, 25, 3, "1.73x", "nearest"},
+        WordingCase{"ch11_Q27StatesRSquared", &banks::ch11Table, 27, 1, "R-squared is 0.058", "nearest"},
+        WordingCase{"ch11_Q28StatesP", &banks::ch11Table, 28, 3, "p = 0.132", "nearest"}),
+    [](const testing::TestParamInfo<WordingCase>& info) { return std::string(info.param.name); });
 
 } // namespace
