@@ -428,7 +428,7 @@ const Bank ch10Table = {
          {"0.17",
           {"Yes, 10 of 100 are vegetarian, so H0 expects 6 of the women and 4 of the men.",
            "Chi-square is about 1.85 on 1 degree of freedom, p about 0.17.  An expected",
-           "count of 4, below the usual 5, makes this p value only approximate."}},
+           "count of 4, below the usual 5, makes the chi-square approximation rough here."}},
          {"0.95",
           {"No, 0.95 would mean the data fit H0 almost perfectly; 8 and 2 vegetarians",
            "against 6 and 4 expected is a modest gap, chi-square about 1.85, p about 0.17."}},

@@ -270,6 +270,9 @@ TEST(QtProgramTest, ReturnAndEnterPressTheDefaultButtonWhereverTheFocusWas)
         typeKey(Qt::Key_Enter); // Retry
         ASSERT_EQ(gWhichQ, 9);
         EXPECT_EQ(mainWindow().OkayButton().Caption.get(), "Okay");
+        // The answer that keys act on shows the focus again.
+        ASSERT_NE(mainWindow().Focus(), nullptr);
+        EXPECT_TRUE(widget(*mainWindow().Focus())->hasFocus());
 
         answerWithTheKeyboard();
         typeKey(Qt::Key_Return); // Another: nothing is open or passed

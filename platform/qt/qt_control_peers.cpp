@@ -113,13 +113,18 @@ void ControlPeer::SyncRect(const String& caption)
     font.setUnderline(control_.Underline);
     widget_->setFont(font);
     // Qt drops the focus of a widget it disables or hides; the content widget takes it, so
-    // that the keys still reach the window (Return still presses the default button).
+    // that the keys still reach the window (Return still presses the default button). Once
+    // the control that keys act on can be used again, it shows the focus again.
     QWidget* window = widget_->window();
+    QWidget* content = widget_->parentWidget();
     const bool focused = window->focusWidget() == widget_;
     widget_->setEnabled(control_.Enabled);
     widget_->setVisible(control_.Visible);
-    if (focused && !window->focusWidget() && widget_->parentWidget())
-        widget_->parentWidget()->setFocus(Qt::OtherFocusReason);
+    if (focused && !window->focusWidget() && content)
+        content->setFocus(Qt::OtherFocusReason);
+    else if (!focused && window->focusWidget() == content && control_.Parent() &&
+             control_.Parent()->Focus() == &control_ && widget_->isVisible() && widget_->isEnabled())
+        widget_->setFocus(Qt::OtherFocusReason);
 }
 
 std::unique_ptr<ControlPeer> MakeControlPeer(Control& control, QWidget* content)
