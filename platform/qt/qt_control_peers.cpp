@@ -112,19 +112,15 @@ void ControlPeer::SyncRect(const String& caption)
     font.setItalic(control_.Italic);
     font.setUnderline(control_.Underline);
     widget_->setFont(font);
-    // Qt drops the focus of a widget it disables or hides; the content widget takes it, so
-    // that the keys still reach the window (Return still presses the default button). Once
-    // the control that keys act on can be used again, it shows the focus again.
-    QWidget* window = widget_->window();
-    QWidget* content = widget_->parentWidget();
-    const bool focused = window->focusWidget() == widget_;
+    const bool usable = widget_->isEnabled() && !widget_->isHidden();
     widget_->setEnabled(control_.Enabled);
     widget_->setVisible(control_.Visible);
-    if (focused && !window->focusWidget() && content)
-        content->setFocus(Qt::OtherFocusReason);
-    else if (!focused && window->focusWidget() == content && control_.Parent() &&
-             control_.Parent()->Focus() == &control_ && widget_->isVisible() && widget_->isEnabled())
-        widget_->setFocus(Qt::OtherFocusReason);
+    // Qt drops the focus of a widget it disables or hides and never gives it back; the window
+    // puts it again where the keys act, so that Return still presses the default button.
+    if (usable == (widget_->isEnabled() && !widget_->isHidden()) || !control_.Parent())
+        return;
+    if (auto* window = dynamic_cast<WindowPeer*>(control_.Parent()->peer.get()))
+        window->SyncFocus();
 }
 
 std::unique_ptr<ControlPeer> MakeControlPeer(Control& control, QWidget* content)

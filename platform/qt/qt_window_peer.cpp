@@ -257,10 +257,10 @@ void WindowPeer::Sync()
     syncMenuBar();
     syncPosition();
     syncVisibility();
-    syncFocus();
+    SyncFocus();
 }
 
-void WindowPeer::syncFocus()
+void WindowPeer::SyncFocus()
 {
     QWidget* wanted = content_;
     if (Control* focus = window_.Focus()) {

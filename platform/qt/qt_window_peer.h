@@ -28,6 +28,9 @@ public:
     WindowPeer& operator=(const WindowPeer&) = delete;
 
     void Sync() override;
+    // Gives Qt's focus to the control that keys act on (Window.Focus) while it can be used,
+    // else to the content widget, which hands every key to the window.
+    void SyncFocus();
     QMainWindow* Main() const;
     QWidget* Content() const;
 
@@ -38,7 +41,6 @@ private:
     void syncPosition();
     void positionReported();
     void syncVisibility();
-    void syncFocus();
 
     Window& window_;
     std::unique_ptr<TopLevelWindow> main_;
