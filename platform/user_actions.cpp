@@ -106,7 +106,7 @@ std::vector<bool> visibility(const Window& window)
 
 } // namespace
 
-void KeyDown(Window& window, const String& key)
+void KeyDown(Window& window, const String& key, bool repeat)
 {
     const std::vector<bool> shownBefore = visibility(window);
     bool handled = false;
@@ -116,6 +116,8 @@ void KeyDown(Window& window, const String& key)
     if (handled || visibility(window) != shownBefore)
         return;
     Control* focus = window.Focus();
+    if (repeat && (key == kKeyReturn || key == kKeyEnter || key == kKeySpace))
+        return;
     if (key == kKeyReturn || key == kKeyEnter) {
         if (PushButton* button = defaultButton(window))
             Press(*button);

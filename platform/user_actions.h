@@ -27,9 +27,11 @@ void Select(RadioButton& radio);
 // enabled default button; Tab and Backtab move the focus along the tab order (TabIndex) over
 // visible, enabled controls with TabStop; Space presses or selects the focused control; the
 // arrow keys move the focus to the previous or next radio of the focused radio's set and
-// select it.
+// select it. A repeat (the keyboard's auto-repeat of a held key) raises Event_KeyDown and
+// moves the focus like any key, but presses and selects nothing: a held Space, Return or Enter
+// acts once.
 void MouseDown(Window& window, Integer x, Integer y);
-void KeyDown(Window& window, const String& key);
+void KeyDown(Window& window, const String& key, bool repeat = false);
 // Paints the whole window into the Graphics.
 void Paint(Window& window, Graphics& g);
 // Chooses the application menu bar's item of that name: enabling runs first, then the item's

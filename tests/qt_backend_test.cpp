@@ -456,23 +456,26 @@ TEST_F(QtBackendTest, KeysReachKeyDownAndReturnPressesTheDefaultButton)
         Qt::Key key;
         Qt::KeyboardModifiers modifiers;
         const char* text;
+        bool repeat;
         String expected;
         int presses;
     } cases[] = {
-        {Qt::Key_Return, Qt::NoModifier, "\r", kKeyReturn, 1},
-        {Qt::Key_Enter, Qt::KeypadModifier, "\r", kKeyEnter, 1},
-        {Qt::Key_A, Qt::NoModifier, "a", "a", 0},
-        {Qt::Key_Left, Qt::NoModifier, "", "Left", 0},
+        {Qt::Key_Return, Qt::NoModifier, "\r", false, kKeyReturn, 1},
+        {Qt::Key_Enter, Qt::KeypadModifier, "\r", false, kKeyEnter, 1},
+        {Qt::Key_Return, Qt::NoModifier, "\r", true, kKeyReturn, 0}, // a held key's auto-repeat
+        {Qt::Key_A, Qt::NoModifier, "a", false, "a", 0},
+        {Qt::Key_Left, Qt::NoModifier, "", false, "Left", 0},
     };
     for (const auto& c : cases) {
         window->keys.clear();
         window->presses = 0;
-        QKeyEvent event(QEvent::KeyPress, c.key, c.modifiers, QString::fromLatin1(c.text));
+        QKeyEvent event(QEvent::KeyPress, c.key, c.modifiers, QString::fromLatin1(c.text), c.repeat);
         QCoreApplication::sendEvent(&content(), &event);
         EXPECT_EQ(window->keys, std::vector<String>{c.expected}) << c.expected;
-        EXPECT_EQ(window->presses, c.presses) << c.expected;
+        EXPECT_EQ(window->presses, c.presses) << c.expected << (c.repeat ? " repeated" : "");
     }
-    EXPECT_EQ(content().focusPolicy(), Qt::StrongFocus);
+    // It takes the keys when no control has the focus, but a click does not give it the focus.
+    EXPECT_EQ(content().focusPolicy(), Qt::TabFocus);
 }
 
 TEST_F(QtBackendTest, AMoveOfTheWindowReachesTheModelAndTheOldPlaceCanBeAskedAgain)

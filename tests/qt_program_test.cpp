@@ -15,19 +15,25 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QImage>
 #include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPoint>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <stdexcept>
 
 // Where gtest finds it for a failed comparison of positions.
@@ -290,6 +296,152 @@ TEST(QtProgramTest, ReturnAndEnterPressTheDefaultButtonWhereverTheFocusWas)
     EXPECT_EQ(status, 0);
 }
 
+// The program's window, active as after the user's click on it.
+QMainWindow* activeTop()
+{
+    QMainWindow* top = platform::qt::MainWindowOf(mainWindow());
+    if (!top)
+        return nullptr;
+    top->activateWindow();
+    return QTest::qWaitForWindowActive(top) ? top : nullptr;
+}
+
+// A click as the user makes it: through the window system to the window that shows the widget.
+void clickOn(QWidget* target, QPoint at)
+{
+    QWidget* shown = target->window();
+    QTest::mouseClick(shown->windowHandle(), Qt::LeftButton, {}, target->mapTo(shown, at));
+}
+
+void clickOn(QWidget* target) { clickOn(target, target->rect().center()); }
+
+// A key held down: the first press, then the keyboard's auto-repeat, then the release.
+void holdKey(Qt::Key key, const QString& text, int repeats)
+{
+    QWindow* window = platform::qt::MainWindowOf(mainWindow())->windowHandle();
+    qt_handleKeyEvent(window, QEvent::KeyPress, key, Qt::NoModifier, text);
+    for (int i = 0; i < repeats; ++i) {
+        qt_handleKeyEvent(window, QEvent::KeyRelease, key, Qt::NoModifier, text, true);
+        qt_handleKeyEvent(window, QEvent::KeyPress, key, Qt::NoModifier, text, true);
+    }
+    qt_handleKeyEvent(window, QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QCoreApplication::processEvents();
+}
+
+void tabTo(platform::Control& control)
+{
+    for (int i = 0; i < 8 && mainWindow().Focus() != &control; ++i)
+        typeKey(Qt::Key_Tab);
+    ASSERT_EQ(mainWindow().Focus(), &control);
+    ASSERT_TRUE(widget(control)->hasFocus());
+}
+
+// Hypothesis Tests with every question open, on question 5.
+void openHypothesisTests()
+{
+    fixRnd({5.0 / 30.0});
+    choose("StatisticalInferenceHypothesisTests");
+    ASSERT_EQ(gWhichQ, 5);
+}
+
+TEST(QtProgramTest, TheDefaultFrameStaysOnOkayWhileTheFocusMovesOn)
+{
+    int status = runProgram([] {
+        ASSERT_NE(activeTop(), nullptr);
+        openHypothesisTests();
+        tabTo(mainWindow().answerButton(0));
+        typeKey(Qt::Key_Down);
+        ASSERT_EQ(gUserAnswer, 2);
+        auto* okay = static_cast<QPushButton*>(widget(mainWindow().OkayButton()));
+        auto* pass = static_cast<QPushButton*>(widget(mainWindow().PassButton()));
+        ASSERT_TRUE(okay->isEnabled());
+        EXPECT_TRUE(okay->isDefault());
+
+        tabTo(mainWindow().OkayButton());
+        EXPECT_TRUE(okay->isDefault());
+        tabTo(mainWindow().PassButton());
+        EXPECT_TRUE(okay->isDefault()) << "Okay lost its default frame to the focus";
+        EXPECT_FALSE(pass->isDefault());
+
+        typeKey(Qt::Key_Return); // judges the answer, as the frame says
+        EXPECT_EQ(gPaintHint, 1);
+        EXPECT_EQ(gWhichQ, 5);
+        EXPECT_EQ(gQuestion(6, 5), gCorrAnswer == 2 ? 1 : 0);
+        EXPECT_EQ(gNumLeft(6), gCorrAnswer == 2 ? 29 : 30);
+        EXPECT_TRUE(okay->isDefault());
+        choose("HelpQuit");
+    });
+    EXPECT_EQ(status, 0);
+}
+
+TEST(QtProgramTest, AClickGivesTheFocusToTheControlAndKeysActFromThere)
+{
+    int status = runProgram([] {
+        ASSERT_NE(activeTop(), nullptr);
+        openHypothesisTests();
+        tabTo(mainWindow().PassButton());
+
+        platform::Control& third = mainWindow().answerButton(2);
+        clickOn(widget(third));
+        EXPECT_EQ(gUserAnswer, 3);
+        EXPECT_EQ(mainWindow().Focus(), &third);
+        EXPECT_EQ(QApplication::focusWidget(), widget(third));
+
+        // A click beside the controls leaves the focus where it was.
+        clickOn(content(), QPoint(300, 40));
+        EXPECT_EQ(mainWindow().Focus(), &third);
+        EXPECT_EQ(QApplication::focusWidget(), widget(third));
+
+        typeKey(Qt::Key_Down);
+        EXPECT_EQ(gUserAnswer, 4);
+        EXPECT_EQ(mainWindow().Focus(), &mainWindow().answerButton(3));
+        EXPECT_TRUE(widget(mainWindow().answerButton(3))->hasFocus());
+        typeKey(Qt::Key_Tab);
+        EXPECT_EQ(mainWindow().Focus(), &mainWindow().answerButton(4));
+
+        // A click on a button focuses it too, and presses it once.
+        fixRnd({6.0 / 30.0});
+        clickOn(widget(mainWindow().PassButton()));
+        EXPECT_EQ(gQuestion(6, 5), 2);
+        EXPECT_EQ(gWhichQ, 6);
+        EXPECT_EQ(mainWindow().Focus(), &mainWindow().PassButton());
+        EXPECT_TRUE(widget(mainWindow().PassButton())->hasFocus());
+        choose("HelpQuit");
+    });
+    EXPECT_EQ(status, 0);
+}
+
+TEST(QtProgramTest, AHeldKeyPressesOnceButHeldArrowsMoveOn)
+{
+    int status = runProgram([] {
+        ASSERT_NE(activeTop(), nullptr);
+        openHypothesisTests();
+        tabTo(mainWindow().PassButton());
+        fixRnd({6.0 / 30.0, 7.0 / 30.0, 8.0 / 30.0, 9.0 / 30.0, 10.0 / 30.0, 11.0 / 30.0});
+        holdKey(Qt::Key_Space, " ", 5);
+        EXPECT_EQ(gQuestion(6, 5), 2);
+        EXPECT_EQ(gQuestion(6, 6), 0) << "a repeat of the held Space passed question 6 too";
+        EXPECT_EQ(gNumLeft(6), 29);
+        ASSERT_EQ(gWhichQ, 6);
+
+        tabTo(mainWindow().answerButton(0));
+        holdKey(Qt::Key_Down, QString(), 2);
+        EXPECT_EQ(gUserAnswer, 4);
+        EXPECT_EQ(mainWindow().Focus(), &mainWindow().answerButton(3));
+
+        // The right answer, then a held Return: judged once, not moved on by Another.
+        for (int i = 0; i < 5 && gUserAnswer != gCorrAnswer; ++i)
+            typeKey(Qt::Key_Down);
+        ASSERT_EQ(gUserAnswer, gCorrAnswer);
+        holdKey(Qt::Key_Return, "\r", 4);
+        EXPECT_EQ(mainWindow().OkayButton().Caption.get(), "Another");
+        EXPECT_EQ(gWhichQ, 6);
+        EXPECT_EQ(gQuestion(6, 6), 1);
+        choose("HelpQuit");
+    });
+    EXPECT_EQ(status, 0);
+}
+
 // The visible message boxes, of the program's windows or of none.
 std::vector<QMessageBox*> messageBoxes()
 {
@@ -320,6 +472,7 @@ TEST(QtProgramTest, ALinkThatNoBrowserOpensIsShownInAMessageBox)
         EXPECT_TRUE(box->text().contains(QString::fromStdString(window::kDownloadURL))) << box->text().toStdString();
         EXPECT_TRUE(box->textInteractionFlags() & Qt::TextSelectableByMouse);
         EXPECT_EQ(box->parentWidget(), platform::qt::MainWindowOf(mainWindow()));
+        EXPECT_EQ(box->windowTitle(), "Brindlex");
         EXPECT_EQ(gWindow, 4) << "the About screen stays";
 
         box->button(QMessageBox::Ok)->click();
@@ -327,6 +480,50 @@ TEST(QtProgramTest, ALinkThatNoBrowserOpensIsShownInAMessageBox)
         EXPECT_TRUE(box.isNull());
         EXPECT_TRUE(messageBoxes().empty());
         choose("HelpQuit");
+    });
+    backend.noBrowser = false;
+    EXPECT_EQ(status, 0);
+}
+
+// Opens a menu of the window's menu bar and chooses one of its items, both by a click.
+void clickMenuItem(const char* menuName, const char* itemName)
+{
+    QMenuBar* bar = platform::qt::MainWindowOf(mainWindow())->menuBar();
+    QAction* menuAction = platform::qt::ActionOf(*MenuBar1()->Lookup(menuName));
+    clickOn(bar, bar->actionGeometry(menuAction).center());
+    QMenu* menu = menuAction->menu<QMenu*>();
+    ASSERT_TRUE(menu->isVisible()) << menuName << " did not open";
+    clickOn(menu, menu->actionGeometry(platform::qt::ActionOf(*MenuBar1()->Lookup(itemName))).center());
+}
+
+TEST(QtProgramTest, TheNoBrowserNoticeBlocksNothingBehindIt)
+{
+    auto& backend = QtEnvironment::Backend();
+    backend.noBrowser = true;
+    int status = runProgram([&] {
+        EXPECT_EQ(QGuiApplication::applicationDisplayName(), "Brindlex");
+        QMainWindow* top = activeTop();
+        ASSERT_NE(top, nullptr);
+        openHypothesisTests();
+        choose("AboutBrindlex");
+        ASSERT_EQ(gWindow, 3);
+        grabContent(); // the paint places the link
+        clickOn(content(), QPoint(static_cast<int>(gURLleft) + 2, 105));
+        ASSERT_EQ(messageBoxes().size(), 1u);
+        QPointer<QMessageBox> box = messageBoxes()[0];
+        EXPECT_EQ(box->windowModality(), Qt::NonModal);
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+
+        // A click on the window leaves the About screen; keys then reach the quiz.
+        clickOn(content(), QPoint(20, 280));
+        EXPECT_EQ(gWindow, 1);
+        ASSERT_EQ(activeTop(), top);
+        typeKey(Qt::Key_Tab);
+        EXPECT_EQ(mainWindow().Focus(), &mainWindow().PassButton());
+        EXPECT_TRUE(box && box->isVisible()) << "the notice stays until the user closes it";
+
+        clickMenuItem("HelpMenu", "HelpQuit");
+        EXPECT_EQ(backend.QuitStatus(), std::optional<int>(0));
     });
     backend.noBrowser = false;
     EXPECT_EQ(status, 0);

@@ -96,6 +96,8 @@ struct QtBackend::Impl {
     Impl(int& argc, char** argv) : app(argc, argv)
     {
         guard.Done();
+        // Every window and message box of the layer is titled with it, not the file's name.
+        QGuiApplication::setApplicationDisplayName(QStringLiteral("Brindlex"));
         QApplication::setQuitOnLastWindowClosed(false);
     }
 
@@ -124,7 +126,7 @@ struct QtBackend::Impl {
         return windows.empty() ? nullptr : MainWindowOf(*windows.back());
     }
 
-    // Modal to its window but not a nested event loop, since it opens inside a handler.
+    // Above its window, but blocking nothing: the quiz and Quit go on working behind it.
     void showNoBrowser(const String& url)
     {
         delete noBrowser.data();
@@ -135,7 +137,8 @@ struct QtBackend::Impl {
                                     QMessageBox::Ok, noticeParent());
         noBrowser->setAttribute(Qt::WA_DeleteOnClose);
         noBrowser->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        noBrowser->open();
+        noBrowser->setWindowModality(Qt::NonModal);
+        noBrowser->show();
     }
 
     StartGuard guard; // before app, so that it watches app's construction

@@ -6,6 +6,7 @@
 #include "platform/user_actions.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
@@ -21,16 +22,17 @@ public:
     PushButtonPeer(PushButton& button, QWidget* content)
         : ControlPeer(button, new QPushButton(content)), button_(button)
     {
+        // Outside a dialog Qt takes the default frame off an auto-default button that loses the
+        // focus; the frame must stay on the button that Return presses.
+        static_cast<QPushButton*>(Widget())->setAutoDefault(false);
         QObject::connect(Widget(), &QAbstractButton::clicked, Widget(), [this] { Press(button_); });
     }
 
     void Sync() override
     {
         SyncRect(button_.Caption);
-        if (auto* widget = static_cast<QPushButton*>(Widget())) {
+        if (auto* widget = static_cast<QPushButton*>(Widget()))
             widget->setDefault(button_.Default);
-            widget->setAutoDefault(button_.Default);
-        }
     }
 
 private:
@@ -70,20 +72,30 @@ private:
 
 namespace {
 
-// A focused control shows the focus, but its keys go to the window's KeyDown like all others.
-class KeysToWindow : public QObject {
+// A focused control shows the focus, but its keys go to the window's KeyDown like all others;
+// a click that focuses the control makes it the window's focus too.
+class InputToWindow : public QObject {
 public:
-    KeysToWindow(RectControl& control, QObject* parent) : QObject(parent), control_(control) {}
+    InputToWindow(RectControl& control, QObject* parent) : QObject(parent), control_(control) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() != QEvent::KeyPress || !control_.Parent())
+        Window* window = control_.Parent();
+        if (!window)
             return QObject::eventFilter(watched, event);
-        const String key = KeyTextOf(*static_cast<QKeyEvent*>(event));
+        if (event->type() == QEvent::FocusIn
+            && static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason) {
+            window->SetFocus(&control_);
+            return false;
+        }
+        if (event->type() != QEvent::KeyPress)
+            return QObject::eventFilter(watched, event);
+        const auto& press = *static_cast<QKeyEvent*>(event);
+        const String key = KeyTextOf(press);
         if (key.empty())
             return false;
-        KeyDown(*control_.Parent(), key);
+        KeyDown(*window, key, press.isAutoRepeat());
         return true;
     }
 
@@ -95,8 +107,8 @@ private:
 
 ControlPeer::ControlPeer(RectControl& control, QAbstractButton* widget) : control_(control), widget_(widget)
 {
-    widget->setFocusPolicy(Qt::TabFocus);
-    widget->installEventFilter(new KeysToWindow(control, widget));
+    widget->setFocusPolicy(Qt::StrongFocus);
+    widget->installEventFilter(new InputToWindow(control, widget));
 }
 
 ControlPeer::~ControlPeer() { delete widget_.data(); }

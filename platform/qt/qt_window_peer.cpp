@@ -175,7 +175,8 @@ class ContentWidget : public QWidget {
 public:
     explicit ContentWidget(Window& window) : window_(window)
     {
-        setFocusPolicy(Qt::StrongFocus);
+        // Not by a click: a click beside the controls leaves the focus where it was.
+        setFocusPolicy(Qt::TabFocus);
         setAutoFillBackground(true);
     }
 
@@ -200,7 +201,7 @@ protected:
         if (key.empty())
             QWidget::keyPressEvent(event);
         else
-            KeyDown(window_, key);
+            KeyDown(window_, key, event->isAutoRepeat());
     }
 
     // Tab belongs to the window's own key handling, not to Qt's focus chain.
