@@ -298,7 +298,7 @@ const Bank ch11Table = {
      .answers = {{
          {"R-squared", {"No, look at the names: the correlation coefficient is r, and R-squared is r^2."}},
          {"sqrt(R-squared), with the sign of the slope b",
-          {"Yes, R-squared is r^2 and r has the sign of b: for b < 0, 0.25 means r = -0.5."}},
+          {"Yes, r has the sign of b: for b < 0, an R-squared of 0.25 means r = -0.5."}},
          {"1 - R-squared", {"No, look at the names: the correlation coefficient is r, and R-squared is r^2."}},
          {"sqrt(1 - R-squared)", {"No, look at the names: the correlation coefficient is r, and R-squared is r^2."}},
          {"1/R-squared", {"No, look at the names: the correlation coefficient is r, and R-squared is r^2."}},
@@ -456,7 +456,7 @@ const Bank ch11Table = {
          {"1.5*10^-9", {"No, that is far stronger evidence than ten loosely scattered points can give."}},
          {"0.005", {"No, 0.005 would need the points to hug a rising line far more closely."}},
          {"0.13", {"Yes, p = 0.132: t is 1.68 on 8 degrees of freedom, and R-squared 0.26."}},
-         {"0.50", {"No, 0.50 is too large a p value: the points do tend to rise from left to right."}},
+         {"0.50", {"No, 0.50 fits a barely visible rise, r near 0.24; here r = 0.51, a clearer rise."}},
          {"0.95", {"No, 0.95 would mean practically no trend, yet the points rise left to right."}},
      }},
      .chart = Scatter{.x = {1, 2, 3, 4, 4, 5, 7, 8, 8.5, 9},

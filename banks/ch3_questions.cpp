@@ -110,7 +110,7 @@ const Bank ch3Table = {
          {"Rounding every value to the nearest whole number.",
           {"No, rounding moves each value only a little, not far from the rest."}},
          {"Having a large number of values.",
-          {"No, a large sample does not by itself produce values far from the rest."}},
+          {"No, it changes no value; rare genuine values just get more chances to turn up."}},
          {"An error in entering the data.",
           {"Yes, a mistyped value, such as 150 for 15, can lie far from all the rest."}},
      }}},

@@ -374,7 +374,7 @@ const Bank ch7Table = {
           {"No, that is a guess; the sign of t does not decide it, the form of Ha does."}},
          {"the alternative hypothesis is two-sided.",
           {"Yes, when Ha says only that the parameter differs from the value H0 states,",
-           "H0 is rejected by a test statistic far from the null value on either side."}},
+           "H0 is rejected by an estimate far from it on either side: a z or t far from 0."}},
      }}},
 
     // 21: when a test of a mean calls for t

@@ -411,10 +411,10 @@ const Bank ch8Table = {
            "0.0323, so z = 0.08 / 0.0323 = 2.48.  The two-sided p value is about 0.013."}},
      }}},
 
-    // 22: t value for two samples of 100 with means 24.2 and 43.6
+    // 22: t value for two samples of 100 with means 43.6 and 24.2
     {.correct = 5,
-     .lines = {"Two independent random samples of 100 observations have means 24.2 and 43.6 and",
-               "standard deviations 20.8 and 18.7.  What t value does a difference-in-means",
+     .lines = {"Two independent random samples of 100 observations have means 43.6 and 24.2 and",
+               "standard deviations 18.7 and 20.8.  What t value does a difference-in-means",
                "test give?"},
      .answers = {{
          {"0.005", {"No, t near 0 would mean almost equal means, but these are 19.4 apart."}},
@@ -422,31 +422,31 @@ const Bank ch8Table = {
          {"0.56", {"No, 0.56 is about 24.2/43.6, the ratio of the means; t uses their difference."}},
          {"1.40", {"No, 1.40 is far too small; the standard error of the difference is about 2.8."}},
          {"6.94",
-          {"Yes, the pooled standard deviation is sqrt((20.8^2 + 18.7^2)/2), about 19.78,",
+          {"Yes, the pooled standard deviation is sqrt((18.7^2 + 20.8^2)/2), about 19.78,",
            "the standard error 19.78 * sqrt(2/100), about 2.797, and t = 19.4 / 2.797,",
            "about 6.94.  On 198 degrees of freedom the two-sided p value is about 6*10^-11."}},
      }}},
 
-    // 23: t value for samples of 16 and 9 with means 3.5 and 7.2
+    // 23: t value for samples of 9 and 16 with means 7.2 and 3.5
     {.correct = 3,
-     .lines = {"A sample of 16 observations has mean 3.5 and standard deviation 10.4, and a",
-               "sample of 9 has mean 7.2 and standard deviation 8.7.  What is the t value of a",
-               "difference-in-means test?"},
+     .lines = {"A sample of 9 observations has mean 7.2 and standard deviation 8.7, and a",
+               "sample of 16 has mean 3.5 and standard deviation 10.4.  What is the t value",
+               "of a difference-in-means test?"},
      .answers = {{
          {"0.009", {"No, 0.009 is 100 times too small: t = 3.7 / 4.10, about 0.90."}},
          {"0.09", {"No, 0.09 is 10 times too small: t = 3.7 / 4.10, about 0.90."}},
          {"0.90",
-          {"Yes, the pooled variance is (15 * 10.4^2 + 8 * 8.7^2)/23, about 96.9, and the",
-           "standard error is sqrt(96.9 * (1/16 + 1/9)), about 4.10, so t = 3.7 / 4.10,",
+          {"Yes, the pooled variance is (8 * 8.7^2 + 15 * 10.4^2)/23, about 96.9, and the",
+           "standard error is sqrt(96.9 * (1/9 + 1/16)), about 4.10, so t = 3.7 / 4.10,",
            "about 0.90.  The means are close, given the large spread."}},
          {"9.00", {"No, 9.00 is 10 times too large: t = 3.7 / 4.10, about 0.90."}},
          {"90.0", {"No, 90.0 is 100 times too large: t = 3.7 / 4.10, about 0.90."}},
      }}},
 
-    // 24: p value for the samples of 100 with means 24.2 and 43.6
+    // 24: p value for the samples of 100 with means 43.6 and 24.2
     {.correct = 1,
-     .lines = {"Two independent random samples of 100 have means 24.2 and 43.6 and standard",
-               "deviations 20.8 and 18.7.  Which of these is nearest to the two-sided p value",
+     .lines = {"Two independent random samples of 100 have means 43.6 and 24.2 and standard",
+               "deviations 18.7 and 20.8.  Which of these is nearest to the two-sided p value",
                "of a difference-in-means test?"},
      .answers = {{
          {"0.0000000002",
@@ -456,7 +456,7 @@ const Bank ch8Table = {
          {"0.25", {"No, 0.25 is far too large: t is about 6.94, so p is about 6*10^-11."}},
          {"0.50", {"No, 0.50 fits means about 0.7 standard errors apart; these are 6.9 apart."}},
          {"0.75", {"No, 0.75 would mean almost no evidence against H0, yet t is about 6.94."}},
-         {"0.97", {"No, 0.97 would need almost equal sample means, not 24.2 against 43.6."}},
+         {"0.97", {"No, 0.97 would need almost equal sample means, not 43.6 against 24.2."}},
      }}},
 
     // 25: p value for the samples of 16 and 9 with means 3.5 and 7.2
@@ -478,8 +478,8 @@ const Bank ch8Table = {
     // 26: the pooled proportion of a two-proportion test
     {.correct = 3,
      .lines = {"A difference-in-proportions test has x1 successes in n1 observations and x2",
-               "successes in n2 observations.  Which pooled proportion does it use to estimate",
-               "the standard deviation?"},
+               "successes in n2 observations.  Which pooled proportion does it use in the",
+               "standard error of p-hat1 - p-hat2?"},
      .answers = {{
          {"x1/n1 + x2/n2", {"No, with x1/n1 = x2/n2 = 6/10 this gives 1.2, and no proportion exceeds 1."}},
          {"x1/n1 - x2/n2", {"No, with two equal fractions this gives 0, though both samples have successes."}},
