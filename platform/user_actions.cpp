@@ -115,9 +115,9 @@ void KeyDown(Window& window, const String& key, bool repeat)
     // to press or focus a control that was not there when it arrived.
     if (handled || visibility(window) != shownBefore)
         return;
-    Control* focus = window.Focus();
     if (repeat && (key == kKeyReturn || key == kKeyEnter || key == kKeySpace))
         return;
+    Control* focus = window.Focus();
     if (key == kKeyReturn || key == kKeyEnter) {
         if (PushButton* button = defaultButton(window))
             Press(*button);
