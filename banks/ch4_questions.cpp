@@ -210,12 +210,12 @@ const Bank ch4Table = {
 
     // 12: romantic feelings studied at golden wedding anniversaries
     {.correct = 4,
-     .lines = {"To study the romantic feelings of old people, a researcher collects data at",
-               "golden (50th) wedding anniversaries.  The results are likely to suffer from"},
+     .lines = {"To study old people's romantic feelings, a researcher collects data at golden",
+               "(50th) wedding anniversaries.  The results are most likely to suffer from"},
      .answers = {{
          {"the Hawthorne effect.",
-          {"No, the Hawthorne effect is a change in behaviour among people who know that",
-           "they are being studied, a risk of experiments; this study is no experiment."}},
+          {"No, couples who know that they are being studied may play up their feelings,",
+           "but the larger flaw is that couples who never reach 50 years are left out."}},
          {"placebo bias.",
           {"No, what would the placebo be? Nobody here is given any treatment."}},
          {"stratified bias.",

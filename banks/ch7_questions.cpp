@@ -297,7 +297,7 @@ const Bank ch7Table = {
          {"0.42",
           {"Yes, 0.80 lies within 1 standard deviation, so p is above 0.32; it is 0.42."}},
          {"0.80",
-          {"No, that is a guess; z = 0.80 lies within 1 standard deviation, so p > 0.32."}},
+          {"No, 0.80 is z itself, not a p value; p is twice the normal tail beyond 0.80."}},
      }}},
 
     // 17: two-sided p value for t = 3.15 with 46 degrees of freedom

@@ -373,7 +373,7 @@ const Bank ch8Table = {
                "difference-in-proportions test?"},
      .answers = {{
          {"0.0002",
-          {"Yes, z = 0.079 / 0.0218, about 3.63, so p is about 0.0003; of these answers",
+          {"Yes, z = 0.079 / 0.02177, about 3.63, so p is about 0.0003; of these answers",
            "0.0002 is nearest.  With samples of 1000 even a gap of 0.079 is convincing."}},
          {"0.079", {"No, 0.079 is the difference of the proportions, 0.654 - 0.575, not a p value."}},
          {"0.654", {"No, 0.654 is the proportion of successes in the first sample, not a p value."}},
@@ -459,17 +459,17 @@ const Bank ch8Table = {
          {"0.97", {"No, 0.97 would need almost equal sample means, not 43.6 against 24.2."}},
      }}},
 
-    // 25: p value for the samples of 16 and 9 with means 3.5 and 7.2
+    // 25: p value for the samples of 9 and 16 with means 7.2 and 3.5
     {.correct = 4,
-     .lines = {"A sample of 16 has mean 3.5 and standard deviation 10.4, and a sample of 9 has",
-               "mean 7.2 and standard deviation 8.7.  What is the two-sided p value of a",
+     .lines = {"A sample of 9 has mean 7.2 and standard deviation 8.7, and a sample of 16 has",
+               "mean 3.5 and standard deviation 10.4.  What is the two-sided p value of a",
                "difference-in-means test?"},
      .answers = {{
          {"0.000008", {"No, so tiny a p value needs a large t, but here t is only about 0.90."}},
          {"0.0001", {"No, 0.0001 would be very strong evidence, but t is only about 0.90."}},
          {"0.003", {"No, 0.003 would need t above 3, but t is only about 0.90 here."}},
          {"0.38",
-          {"Yes, t = 3.7 / 4.10, about 0.90, on 16 + 9 - 2 = 23 degrees of freedom, and the",
+          {"Yes, t = 3.7 / 4.10, about 0.90, on 9 + 16 - 2 = 23 degrees of freedom, and the",
            "two-sided p value is about 0.38.  A gap of 3.7 is small next to standard",
            "deviations near 10 in such small samples, so the evidence is weak."}},
          {"0.83", {"No, 0.83 would need t near 0.2, but t is about 0.90, so p is about 0.38."}},
