@@ -3,6 +3,7 @@
 #include "platform/qt/qt_backend.h"
 #include "platform/qt/qt_fonts.h"
 #include "platform/qt/qt_graphics.h"
+#include "platform/qt/qt_key_repeat.h"
 #include "platform/qt/qt_peers.h"
 #include "platform/runtime.h"
 #include "platform/user_actions.h"
@@ -476,6 +477,37 @@ TEST_F(QtBackendTest, KeysReachKeyDownAndReturnPressesTheDefaultButton)
     }
     // It takes the keys when no control has the focus, but a click does not give it the focus.
     EXPECT_EQ(content().focusPolicy(), Qt::TabFocus);
+}
+
+TEST(KeyRepeatTest, APressRightAfterItsOwnKeysReleaseIsARepeat)
+{
+    const struct {
+        const char* what;
+        Qt::Key released;
+        quint64 releasedAt;
+        Qt::Key pressed;
+        quint64 pressedAt;
+        bool flagged;
+        bool repeat;
+    } cases[] = {
+        {"flagged by Qt", Qt::Key_Space, 5000, Qt::Key_Space, 9000, true, true},
+        {"at the time of its release", Qt::Key_Space, 5000, Qt::Key_Space, 5000, false, true},
+        {"10 ms after its release", Qt::Key_Return, 5000, Qt::Key_Return, 5010, false, true},
+        {"11 ms after its release", Qt::Key_Return, 5000, Qt::Key_Return, 5011, false, false},
+        {"a person's second press", Qt::Key_Space, 5000, Qt::Key_Space, 5120, false, false},
+        {"after another key's release", Qt::Key_Tab, 5000, Qt::Key_Space, 5000, false, false},
+        {"stamped before the release, as when the clock wraps", Qt::Key_Space, 5000, Qt::Key_Space, 4999, false, false},
+        {"made in the program, with no time", Qt::Key_Space, 0, Qt::Key_Space, 0, false, false},
+    };
+    QObject receiver;
+    for (const auto& c : cases) {
+        QKeyEvent release(QEvent::KeyRelease, c.released, Qt::NoModifier);
+        release.setTimestamp(c.releasedAt);
+        QCoreApplication::sendEvent(&receiver, &release);
+        QKeyEvent press(QEvent::KeyPress, c.pressed, Qt::NoModifier, QString(), c.flagged);
+        press.setTimestamp(c.pressedAt);
+        EXPECT_EQ(qt::IsAutoRepeat(press), c.repeat) << c.what;
+    }
 }
 
 TEST_F(QtBackendTest, AMoveOfTheWindowReachesTheModelAndTheOldPlaceCanBeAskedAgain)

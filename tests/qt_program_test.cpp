@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -30,6 +31,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <deque>
 #include <functional>
@@ -217,8 +219,61 @@ TEST(QtProgramTest, RunsFromTheProcessEntryThroughAWholeSession)
     EXPECT_EQ(status, 0);
 }
 
-// Keys as the user types them: through the window system to whichever widget has the focus.
-void typeKey(Qt::Key key) { QTest::keyClick(platform::qt::MainWindowOf(mainWindow())->windowHandle(), key); }
+// Keys as the window system hands them to the window, which gives them to the widget with the
+// focus or to an open menu; each is stamped with its time as the X server stamps it. A person's
+// keys come some 200 ms apart; the auto-repeat of a held key stamps each release and the press
+// after it with one time.
+class Keyboard {
+public:
+    static void Type(Qt::Key key)
+    {
+        send(QEvent::KeyPress, key, false, now_);
+        send(QEvent::KeyRelease, key, false, now_ + 40);
+        now_ += 200;
+    }
+
+    // Held through that many repeats. Qt flags them when it finds the press queued behind the
+    // release; on a busy machine they come unflagged.
+    static void Hold(Qt::Key key, int repeats, bool flagged)
+    {
+        send(QEvent::KeyPress, key, false, now_);
+        for (int i = 0; i < repeats; ++i) {
+            now_ += 33;
+            send(QEvent::KeyRelease, key, flagged, now_);
+            send(QEvent::KeyPress, key, flagged, now_);
+        }
+        send(QEvent::KeyRelease, key, false, now_ + 20);
+        now_ += 200;
+    }
+
+private:
+    static void send(QEvent::Type type, Qt::Key key, bool autoRepeat, quint64 at)
+    {
+        QString text;
+        Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+        switch (key) {
+        case Qt::Key_Return: text = "\r"; break;
+        case Qt::Key_Enter: text = "\r"; modifiers = Qt::KeypadModifier; break;
+        case Qt::Key_Space: text = " "; break;
+        case Qt::Key_Tab: text = "\t"; break;
+        case Qt::Key_Escape: text = QString(QChar(27)); break;
+        case Qt::Key_Alt: modifiers = type == QEvent::KeyPress ? Qt::AltModifier : Qt::NoModifier; break;
+        default:
+            if (key >= Qt::Key_A && key <= Qt::Key_Z)
+                text = QString(QChar('a' + (key - Qt::Key_A)));
+            break;
+        }
+        QKeyEvent event(type, key, modifiers, text, autoRepeat);
+        event.setTimestamp(at);
+        QCoreApplication::sendEvent(platform::qt::MainWindowOf(mainWindow())->windowHandle(), &event);
+        QCoreApplication::processEvents();
+    }
+
+    // Far from the times of Qt's own test events, which count from the start of the process.
+    static inline quint64 now_ = 1'000'000'000;
+};
+
+void typeKey(Qt::Key key) { Keyboard::Type(key); }
 
 // Tab until the control has the focus, in the window and in Qt.
 void tabTo(platform::Control& control)
@@ -322,19 +377,6 @@ void clickOn(QWidget* target, QPoint at)
 
 void clickOn(QWidget* target) { clickOn(target, target->rect().center()); }
 
-// A key held down: the first press, then the keyboard's auto-repeat, then the release.
-void holdKey(Qt::Key key, const QString& text, int repeats)
-{
-    QWindow* window = platform::qt::MainWindowOf(mainWindow())->windowHandle();
-    qt_handleKeyEvent(window, QEvent::KeyPress, key, Qt::NoModifier, text);
-    for (int i = 0; i < repeats; ++i) {
-        qt_handleKeyEvent(window, QEvent::KeyRelease, key, Qt::NoModifier, text, true);
-        qt_handleKeyEvent(window, QEvent::KeyPress, key, Qt::NoModifier, text, true);
-    }
-    qt_handleKeyEvent(window, QEvent::KeyRelease, key, Qt::NoModifier, text);
-    QCoreApplication::processEvents();
-}
-
 // Hypothesis Tests with every question open, on question 5.
 void openHypothesisTests()
 {
@@ -415,19 +457,29 @@ TEST(QtProgramTest, AClickGivesTheFocusToTheControlAndKeysActFromThere)
     });
 }
 
-TEST(QtProgramTest, AHeldKeyPressesOnceButHeldArrowsMoveOn)
+// How the repeats of a held key arrive: flagged by Qt, or unflagged at their release's time.
+class HeldKeyTest : public testing::TestWithParam<bool> {};
+
+TEST_P(HeldKeyTest, PressesOnceButHeldArrowsMoveOn)
 {
-    onHypothesisQuestion5([] {
+    const bool flagged = GetParam();
+    onHypothesisQuestion5([flagged] {
         tabTo(mainWindow().PassButton());
         fixRnd({6.0 / 30.0, 7.0 / 30.0, 8.0 / 30.0, 9.0 / 30.0, 10.0 / 30.0, 11.0 / 30.0});
-        holdKey(Qt::Key_Space, " ", 5);
+        Keyboard::Hold(Qt::Key_Space, 5, flagged);
         EXPECT_EQ(gQuestion(6, 5), 2);
         EXPECT_EQ(gQuestion(6, 6), 0) << "a repeat of the held Space passed question 6 too";
         EXPECT_EQ(gNumLeft(6), 29);
         ASSERT_EQ(gWhichQ, 6);
 
+        // A second press of its own passes the next question.
+        fixRnd({7.0 / 30.0});
+        typeKey(Qt::Key_Space);
+        EXPECT_EQ(gQuestion(6, 6), 2);
+        ASSERT_EQ(gWhichQ, 7);
+
         tabTo(mainWindow().answerButton(0));
-        holdKey(Qt::Key_Down, QString(), 2);
+        Keyboard::Hold(Qt::Key_Down, 2, flagged);
         EXPECT_EQ(gUserAnswer, 4);
         EXPECT_EQ(mainWindow().Focus(), &mainWindow().answerButton(3));
 
@@ -435,10 +487,165 @@ TEST(QtProgramTest, AHeldKeyPressesOnceButHeldArrowsMoveOn)
         for (int i = 0; i < 5 && gUserAnswer != gCorrAnswer; ++i)
             typeKey(Qt::Key_Down);
         ASSERT_EQ(gUserAnswer, gCorrAnswer);
-        holdKey(Qt::Key_Return, "\r", 4);
+        fixRnd({8.0 / 30.0});
+        Keyboard::Hold(Qt::Key_Return, 4, flagged);
         EXPECT_EQ(mainWindow().OkayButton().Caption.get(), "Another");
-        EXPECT_EQ(gWhichQ, 6);
-        EXPECT_EQ(gQuestion(6, 6), 1);
+        EXPECT_EQ(gWhichQ, 7);
+        EXPECT_EQ(gQuestion(6, 7), 1);
+
+        typeKey(Qt::Key_Return); // a press of its own: Another
+        EXPECT_EQ(gWhichQ, 8);
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(QtProgramTest, HeldKeyTest, testing::Values(true, false),
+                         [](const testing::TestParamInfo<bool>& info) {
+                             return std::string(info.param ? "RepeatsFlagged" : "RepeatsAtTheTimeOfTheirRelease");
+                         });
+
+// The largest difference of one colour channel between two pictures of one size, over the band
+// of that width along their edges, or over all of them for 0.
+int strongestDifference(const QImage& a, const QImage& b, int band = 0)
+{
+    int strongest = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const int edge = std::min({x, y, a.width() - 1 - x, a.height() - 1 - y});
+            if (band > 0 && edge >= band)
+                continue;
+            const QColor p = a.pixelColor(x, y), q = b.pixelColor(x, y);
+            strongest = std::max({strongest, std::abs(p.red() - q.red()), std::abs(p.green() - q.green()),
+                                  std::abs(p.blue() - q.blue())});
+        }
+    return strongest;
+}
+
+QImage picture(platform::Control& control) { return widget(control)->grab().toImage(); }
+
+TEST(QtProgramTest, TheDefaultButtonAndTheFocusedButtonLookDifferent)
+{
+    onHypothesisQuestion5([] {
+        tabTo(mainWindow().answerButton(0));
+        typeKey(Qt::Key_Down);
+        ASSERT_TRUE(widget(mainWindow().OkayButton())->isEnabled());
+
+        tabTo(mainWindow().PassButton());
+        const QImage okay = picture(mainWindow().OkayButton());
+        const QImage pass = picture(mainWindow().PassButton());
+        ASSERT_EQ(okay.size(), pass.size());
+        EXPECT_GE(strongestDifference(okay, pass, 4), 64)
+            << "the frames of the default Okay and the focused Pass look alike";
+
+        tabTo(mainWindow().OkayButton());
+        EXPECT_GE(strongestDifference(picture(mainWindow().OkayButton()), okay), 64)
+            << "the default Okay looks the same with the focus as without it";
+        EXPECT_GE(strongestDifference(picture(mainWindow().PassButton()), pass), 64)
+            << "Pass looks the same with the focus as without it";
+    });
+}
+
+QMenuBar* menuBar() { return platform::qt::MainWindowOf(mainWindow())->menuBar(); }
+
+QMenu* menuOf(const char* name) { return platform::qt::ActionOf(*MenuBar1()->Lookup(name))->menu<QMenu*>(); }
+
+void clickTitle(const char* menuName)
+{
+    clickOn(menuBar(), menuBar()->actionGeometry(platform::qt::ActionOf(*MenuBar1()->Lookup(menuName))).center());
+}
+
+// How a menu of the menu bar is opened, and which.
+struct MenuOpening {
+    const char* name;
+    std::function<void()> open;
+    const char* opened;
+    friend void PrintTo(const MenuOpening& c, std::ostream* os) { *os << c.name; }
+};
+
+class EscapeFromAMenuTest : public testing::TestWithParam<MenuOpening> {};
+
+TEST_P(EscapeFromAMenuTest, GivesTheKeysBackToTheWindow)
+{
+    const MenuOpening& c = GetParam();
+    onHypothesisQuestion5([&] {
+        clickOn(widget(mainWindow().answerButton(1)));
+        ASSERT_EQ(gUserAnswer, 2);
+        c.open();
+        ASSERT_EQ(QApplication::activePopupWidget(), menuOf(c.opened)) << c.opened << " is not open";
+
+        typeKey(Qt::Key_Escape);
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+        EXPECT_NE(QApplication::focusWidget(), menuBar()) << "the menu bar kept the keys";
+        EXPECT_EQ(gPaintHint, 0) << "Escape did more than close the menu";
+
+        // Return presses the default button, twice over: Okay, then Another or nothing.
+        typeKey(Qt::Key_Return);
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << "Return opened a menu";
+        EXPECT_EQ(gPaintHint, 1);
+        typeKey(Qt::Key_Enter);
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << "Enter opened a menu";
+        EXPECT_FALSE(platform::CurrentBackend().QuitStatus().has_value()) << "the keys chose Quit";
+        EXPECT_EQ(gType, 6);
+        EXPECT_EQ(gWndMsg, "Hypothesis Tests");
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    QtProgramTest, EscapeFromAMenuTest,
+    testing::Values(MenuOpening{"ClickOnHelp", [] { clickTitle("HelpMenu"); }, "HelpMenu"},
+                    MenuOpening{"ClickOnStatisticalData", [] { clickTitle("Data"); }, "Data"},
+                    MenuOpening{"AltRightDown",
+                                [] {
+                                    typeKey(Qt::Key_Alt);
+                                    ASSERT_EQ(QApplication::focusWidget(), menuBar()) << "Alt left the keys";
+                                    typeKey(Qt::Key_Right);
+                                    typeKey(Qt::Key_Down);
+                                    ASSERT_EQ(QApplication::activePopupWidget(), menuOf("Inference"));
+                                    // Left and Right move between the open menus.
+                                    typeKey(Qt::Key_Right);
+                                    ASSERT_EQ(QApplication::activePopupWidget(), menuOf("HelpMenu"));
+                                    typeKey(Qt::Key_Left);
+                                },
+                                "Inference"}),
+    [](const testing::TestParamInfo<MenuOpening>& info) { return std::string(info.param.name); });
+
+// The share of a menu title's pixels in the highlight colour.
+double highlightedShare(const char* menuName)
+{
+    QMenuBar* bar = menuBar();
+    const QImage image = bar->grab().toImage();
+    const QRect title = bar->actionGeometry(platform::qt::ActionOf(*MenuBar1()->Lookup(menuName)));
+    const QColor highlight = bar->palette().color(QPalette::Highlight);
+    int count = 0;
+    for (int y = title.top(); y <= title.bottom(); ++y)
+        for (int x = title.left(); x <= title.right(); ++x)
+            count += image.pixelColor(x, y) == highlight;
+    return double(count) / (title.width() * title.height());
+}
+
+TEST(QtProgramTest, TheMenuBarShowsWhichTitleTheKeyboardIsOn)
+{
+    onHypothesisQuestion5([] {
+        for (const char* menu : {"Data", "Inference", "HelpMenu"})
+            ASSERT_LT(highlightedShare(menu), 0.05) << menu << " is highlighted before Alt";
+
+        typeKey(Qt::Key_Alt);
+        ASSERT_EQ(QApplication::focusWidget(), menuBar());
+        EXPECT_GT(highlightedShare("Data"), 0.4);
+        EXPECT_LT(highlightedShare("Inference"), 0.05);
+
+        typeKey(Qt::Key_Right);
+        EXPECT_LT(highlightedShare("Data"), 0.05);
+        EXPECT_GT(highlightedShare("Inference"), 0.4);
+
+        // An open menu keeps its title highlighted, as the style draws it.
+        typeKey(Qt::Key_Down);
+        ASSERT_EQ(QApplication::activePopupWidget(), menuOf("Inference"));
+        EXPECT_GT(highlightedShare("Inference"), 0.4);
+
+        typeKey(Qt::Key_Escape);
+        for (const char* menu : {"Data", "Inference", "HelpMenu"})
+            EXPECT_LT(highlightedShare(menu), 0.05) << menu << " is highlighted after Escape";
+        EXPECT_NE(QApplication::focusWidget(), menuBar());
     });
 }
 

@@ -2,7 +2,9 @@
 
 #include "platform/application.h"
 #include "platform/qt/qt_fonts.h"
+#include "platform/qt/qt_key_repeat.h"
 #include "platform/qt/qt_peers.h"
+#include "platform/qt/qt_style.h"
 #include "platform/qt/qt_window_peer.h"
 #include "platform/window.h"
 
@@ -99,6 +101,8 @@ struct QtBackend::Impl {
         // Every window and message box of the layer is titled with it, not the file's name.
         QGuiApplication::setApplicationDisplayName(QStringLiteral("Brindlex"));
         QApplication::setQuitOnLastWindowClosed(false);
+        WatchKeyReleases(app);
+        UseKeyboardCues();
     }
 
     // Once the loop has ended: the program's windows go away, then each report's box.

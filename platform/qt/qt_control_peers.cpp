@@ -1,6 +1,7 @@
 #include "platform/qt/qt_control_peers.h"
 
 #include "platform/qt/qt_fonts.h"
+#include "platform/qt/qt_key_repeat.h"
 #include "platform/qt/qt_peers.h"
 #include "platform/qt/qt_window_peer.h"
 #include "platform/user_actions.h"
@@ -95,7 +96,7 @@ protected:
         const String key = KeyTextOf(press);
         if (key.empty())
             return false;
-        KeyDown(*window, key, press.isAutoRepeat());
+        KeyDown(*window, key, IsAutoRepeat(press));
         return true;
     }
 

@@ -3,12 +3,14 @@
 #include "platform/application.h"
 #include "platform/qt/qt_control_peers.h"
 #include "platform/qt/qt_graphics.h"
+#include "platform/qt/qt_key_repeat.h"
 #include "platform/qt/qt_peers.h"
 #include "platform/runtime.h"
 #include "platform/user_actions.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLayout>
@@ -111,6 +113,27 @@ void enableItemsBeforeShowing(QMenu& menu)
     });
 }
 
+// A menu of the menu bar. When Escape closes it, Qt leaves the bar in its keyboard mode, where
+// the next Return opens the menu again; the keys go back to the window at once instead.
+class BarMenu : public QMenu {
+public:
+    explicit BarMenu(QMenuBar* bar) : QMenu(bar), bar_(bar) {}
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        QMenu::keyPressEvent(event);
+        if (!event->matches(QKeySequence::Cancel) || isVisible() || !bar_ || !bar_->hasFocus())
+            return;
+        // The bar's own Escape leaves that mode and puts the focus back where it was.
+        QKeyEvent leave(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QCoreApplication::sendEvent(bar_, &leave);
+    }
+
+private:
+    QPointer<QMenuBar> bar_;
+};
+
 void fillMenu(QMenu& menu, const MenuItem& parent)
 {
     for (const auto& child : parent.Children()) {
@@ -201,7 +224,7 @@ protected:
         if (key.empty())
             QWidget::keyPressEvent(event);
         else
-            KeyDown(window_, key, event->isAutoRepeat());
+            KeyDown(window_, key, IsAutoRepeat(*event));
     }
 
     // Tab belongs to the window's own key handling, not to Qt's focus chain.
@@ -320,7 +343,8 @@ void WindowPeer::syncMenuBar()
     if (!tree)
         return;
     for (const auto& menuItem : tree->Children()) {
-        QMenu* menu = bar->addMenu(QString());
+        auto* menu = new BarMenu(bar);
+        bar->addMenu(menu);
         enableItemsBeforeShowing(*menu);
         fillMenu(*menu, *menuItem);
         attach(*menuItem, menu->menuAction(), false);
