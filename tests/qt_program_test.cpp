@@ -111,7 +111,10 @@ int runProgram(const std::function<void()>& script)
     return status;
 }
 
-void choose(const char* item) { platform::qt::ActionOf(*MenuBar1()->Lookup(item))->trigger(); }
+// The Qt action of the menu bar's item or menu of that name.
+QAction* actionOf(const char* name) { return platform::qt::ActionOf(*MenuBar1()->Lookup(name)); }
+
+void choose(const char* item) { actionOf(item)->trigger(); }
 
 QWidget* content() { return platform::qt::ContentOf(mainWindow()); }
 
@@ -377,6 +380,12 @@ void clickOn(QWidget* target, QPoint at)
 
 void clickOn(QWidget* target) { clickOn(target, target->rect().center()); }
 
+QMenuBar* menuBar() { return platform::qt::MainWindowOf(mainWindow())->menuBar(); }
+
+QMenu* menuOf(const char* name) { return actionOf(name)->menu<QMenu*>(); }
+
+void clickTitle(const char* menuName) { clickOn(menuBar(), menuBar()->actionGeometry(actionOf(menuName)).center()); }
+
 // Hypothesis Tests with every question open, on question 5.
 void openHypothesisTests()
 {
@@ -544,15 +553,6 @@ TEST(QtProgramTest, TheDefaultButtonAndTheFocusedButtonLookDifferent)
     });
 }
 
-QMenuBar* menuBar() { return platform::qt::MainWindowOf(mainWindow())->menuBar(); }
-
-QMenu* menuOf(const char* name) { return platform::qt::ActionOf(*MenuBar1()->Lookup(name))->menu<QMenu*>(); }
-
-void clickTitle(const char* menuName)
-{
-    clickOn(menuBar(), menuBar()->actionGeometry(platform::qt::ActionOf(*MenuBar1()->Lookup(menuName))).center());
-}
-
 // How a menu of the menu bar is opened, and which.
 struct MenuOpening {
     const char* name;
@@ -613,7 +613,7 @@ double highlightedShare(const char* menuName)
 {
     QMenuBar* bar = menuBar();
     const QImage image = bar->grab().toImage();
-    const QRect title = bar->actionGeometry(platform::qt::ActionOf(*MenuBar1()->Lookup(menuName)));
+    const QRect title = bar->actionGeometry(actionOf(menuName));
     const QColor highlight = bar->palette().color(QPalette::Highlight);
     int count = 0;
     for (int y = title.top(); y <= title.bottom(); ++y)
@@ -695,12 +695,10 @@ TEST(QtProgramTest, ALinkThatNoBrowserOpensIsShownInAMessageBox)
 // Opens a menu of the window's menu bar and chooses one of its items, both by a click.
 void clickMenuItem(const char* menuName, const char* itemName)
 {
-    QMenuBar* bar = platform::qt::MainWindowOf(mainWindow())->menuBar();
-    QAction* menuAction = platform::qt::ActionOf(*MenuBar1()->Lookup(menuName));
-    clickOn(bar, bar->actionGeometry(menuAction).center());
-    QMenu* menu = menuAction->menu<QMenu*>();
+    clickTitle(menuName);
+    QMenu* menu = menuOf(menuName);
     ASSERT_TRUE(menu->isVisible()) << menuName << " did not open";
-    clickOn(menu, menu->actionGeometry(platform::qt::ActionOf(*MenuBar1()->Lookup(itemName))).center());
+    clickOn(menu, menu->actionGeometry(actionOf(itemName)).center());
 }
 
 TEST(QtProgramTest, TheNoBrowserNoticeBlocksNothingBehindIt)

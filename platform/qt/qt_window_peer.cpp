@@ -117,21 +117,19 @@ void enableItemsBeforeShowing(QMenu& menu)
 // the next Return opens the menu again; the keys go back to the window at once instead.
 class BarMenu : public QMenu {
 public:
-    explicit BarMenu(QMenuBar* bar) : QMenu(bar), bar_(bar) {}
+    explicit BarMenu(QMenuBar* bar) : QMenu(bar) {}
 
 protected:
     void keyPressEvent(QKeyEvent* event) override
     {
         QMenu::keyPressEvent(event);
-        if (!event->matches(QKeySequence::Cancel) || isVisible() || !bar_ || !bar_->hasFocus())
+        auto* bar = qobject_cast<QMenuBar*>(parentWidget());
+        if (!event->matches(QKeySequence::Cancel) || isVisible() || !bar || !bar->hasFocus())
             return;
         // The bar's own Escape leaves that mode and puts the focus back where it was.
         QKeyEvent leave(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-        QCoreApplication::sendEvent(bar_, &leave);
+        QCoreApplication::sendEvent(bar, &leave);
     }
-
-private:
-    QPointer<QMenuBar> bar_;
 };
 
 void fillMenu(QMenu& menu, const MenuItem& parent)
