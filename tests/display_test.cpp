@@ -1,8 +1,12 @@
-// The built program started without a display it can use: it says so in one line of its own
-// and ends with status 1, whatever Qt prints before.
+// The built program started without a display it can use, or without Qt's plugin for it: it
+// says so in one line of its own and ends with status 1, whatever Qt prints before.
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <optional>
 #include <string>
 #include <sys/wait.h>
 
@@ -23,10 +27,12 @@ struct Outcome {
     std::string stderrText;
 };
 
-Outcome runProgram(const DisplayCase& c)
+// Also without what changes the platforms Qt tries by default, or where it finds their plugins.
+Outcome runProgram(const std::string& program, const std::string& environment, const std::string& arguments)
 {
-    const std::string command = std::string("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ") + c.environment +
-                                " timeout 30 '" BRINDLEX_PROGRAM "' " + c.arguments + " 2>&1 >/dev/null";
+    const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE "
+                                "-u QT_PLUGIN_PATH -u QT_QPA_PLATFORM_PLUGIN_PATH " +
+                                environment + " timeout 30 '" + program + "' " + arguments + " 2>&1 >/dev/null";
     Outcome outcome;
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe)
@@ -50,7 +56,7 @@ class NoDisplayTest : public testing::TestWithParam<DisplayCase> {};
 
 TEST_P(NoDisplayTest, SaysWhatIsMissingAndExitsWithStatusOne)
 {
-    const Outcome outcome = runProgram(GetParam());
+    const Outcome outcome = runProgram(BRINDLEX_PROGRAM, GetParam().environment, GetParam().arguments);
     EXPECT_EQ(outcome.status, 1) << outcome.stderrText;
     EXPECT_EQ(lastLine(outcome.stderrText), kLine) << outcome.stderrText;
 }
@@ -63,6 +69,69 @@ INSTANTIATE_TEST_SUITE_P(
                     // A display that names no running server: Qt's plugin fails to start.
                     DisplayCase{"DisplayThatCannotBeOpened", "DISPLAY=:4242 QT_QPA_PLATFORM=xcb", ""},
                     DisplayCase{"DefaultPlatformWithUnopenableDisplay", "DISPLAY=:4242", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A copy of the program whose qt.conf points Qt at an empty plugin folder: no platform plugin
+// is installed for it, the system's own untouched.
+class ProgramWithoutPlugins {
+public:
+    ProgramWithoutPlugins()
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "brindlex-plugins-XXXXXX").string();
+        if (!mkdtemp(pattern.data()))
+            return;
+        folder_ = pattern;
+        std::filesystem::create_directory(folder_ / "plugins");
+        std::filesystem::copy_file(BRINDLEX_PROGRAM, folder_ / "brindlex");
+        std::ofstream(folder_ / "qt.conf") << "[Paths]\nPlugins = " << (folder_ / "plugins").string() << "\n";
+    }
+    ~ProgramWithoutPlugins()
+    {
+        if (!folder_.empty())
+            std::filesystem::remove_all(folder_);
+    }
+    std::string Path() const { return (folder_ / "brindlex").string(); }
+
+private:
+    std::filesystem::path folder_;
+};
+
+struct PluginCase {
+    const char* name;
+    const char* environment;
+    bool noPlugins; // run the copy that finds no platform plugin at all
+    const char* line;
+    friend void PrintTo(const PluginCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class MissingPluginTest : public testing::TestWithParam<PluginCase> {};
+
+TEST_P(MissingPluginTest, NamesThePluginAndExitsWithStatusOne)
+{
+    const PluginCase& c = GetParam();
+    std::optional<ProgramWithoutPlugins> copy;
+    if (c.noPlugins)
+        copy.emplace();
+    const Outcome outcome = runProgram(copy ? copy->Path() : BRINDLEX_PROGRAM, c.environment, "");
+    EXPECT_EQ(outcome.status, 1) << outcome.stderrText;
+    EXPECT_EQ(lastLine(outcome.stderrText), c.line) << outcome.stderrText;
+}
+
+const char* const kNoSuchPlugin = "Brindlex cannot start: Qt's platform plugin \"nosuch\" is not installed.";
+const char* const kNoWaylandPlugin =
+    "Brindlex cannot start: Qt's platform plugin \"wayland\" is not installed (Debian package qt6-wayland).";
+
+INSTANTIATE_TEST_SUITE_P(
+    Environments, MissingPluginTest,
+    testing::Values(PluginCase{"UnknownPlatformWithWaylandDisplay", "WAYLAND_DISPLAY=wayland-0 QT_QPA_PLATFORM=nosuch",
+                               false, kNoSuchPlugin},
+                    PluginCase{"UnknownPlatformWithX11Display", "DISPLAY=:4242 QT_QPA_PLATFORM=nosuch", false,
+                               kNoSuchPlugin},
+                    // Qt's default tries wayland, then xcb, which has no display to look for.
+                    PluginCase{"WaylandDesktopWithoutWaylandPlugin", "WAYLAND_DISPLAY=wayland-0", true,
+                               kNoWaylandPlugin},
+                    PluginCase{"WaylandAskedForWithoutItsPlugin", "WAYLAND_DISPLAY=wayland-0 QT_QPA_PLATFORM=wayland",
+                               true, kNoWaylandPlugin}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "platform/application.h"
 #include "platform/errors.h"
 #include "platform/qt/qt_backend.h"
+#include "platform/qt/qt_browser.h"
 #include "platform/qt/qt_fonts.h"
 #include "platform/qt/qt_graphics.h"
 #include "platform/qt/qt_key_repeat.h"
@@ -12,19 +13,27 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QDeadlineTimer>
+#include <QEventLoop>
+#include <QFile>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPoint>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <functional>
 #include <memory>
@@ -35,6 +44,7 @@ inline void PrintTo(const QPoint& p, std::ostream* os) { *os << "(" << p.x() << 
 namespace {
 
 using namespace platform;
+using namespace std::chrono_literals;
 
 // One QApplication for the whole run, on the offscreen platform.
 class QtEnvironment : public testing::Environment {
@@ -585,5 +595,117 @@ TEST_F(QtBackendTest, RunReturnsTheQuitStatus)
     expectedReports = 1;
     EXPECT_EQ(UnhandledReports().at(0).className, "NilObjectException");
 }
+
+// Runs the event loop until done holds or the time is up; whether it held.
+bool RunLoopUntil(std::chrono::milliseconds limit, const std::function<bool()>& done)
+{
+    const QDeadlineTimer deadline(limit);
+    while (!done() && !deadline.hasExpired()) {
+        QEventLoop loop;
+        QTimer::singleShot(20, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    return done();
+}
+
+QMessageBox* NoBrowserNotice()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* box = qobject_cast<QMessageBox*>(widget);
+            box && box->isVisible() && box->text().startsWith("No web browser could be opened"))
+            return box;
+    return nullptr;
+}
+
+// A process that has ended but not been reaped still takes signals.
+bool Reaped(pid_t pid) { return kill(pid, 0) == -1 && errno == ESRCH; }
+
+struct BrowserStart {
+    const char* what;
+    const char* script; // the stand-in xdg-open's work, after it has noted its call
+    bool notice;
+    friend void PrintTo(const BrowserStart& c, std::ostream* os) { *os << c.what; }
+};
+
+class BrowserStartTest : public QtBackendTest, public testing::WithParamInterface<BrowserStart> {
+protected:
+    void SetUp() override
+    {
+        QtBackendTest::SetUp();
+        ASSERT_TRUE(folder.isValid());
+        QFile standIn(folder.filePath("xdg-open"));
+        ASSERT_TRUE(standIn.open(QIODevice::WriteOnly));
+        standIn.write(QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$$\" \"$#\" \"$@\" > '%1'\n%2\n")
+                          .arg(folder.filePath("call"), QString::fromLatin1(GetParam().script))
+                          .toUtf8());
+        standIn.close();
+        standIn.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        setenv("PATH", (folder.path().toStdString() + ":" + oldPath).c_str(), 1);
+    }
+
+    void TearDown() override
+    {
+        setenv("PATH", oldPath.c_str(), 1);
+        if (const QStringList noted = call(); standInPid == 0 && !noted.isEmpty())
+            standInPid = noted[0].toInt();
+        if (standInPid > 0 && !Reaped(standInPid)) {
+            kill(standInPid, SIGKILL);
+            RunLoopUntil(5s, [this] { return Reaped(standInPid); });
+        }
+        delete NoBrowserNotice();
+        QtBackendTest::TearDown();
+    }
+
+    // The stand-in's pid and arguments, as it noted them.
+    QStringList call() const
+    {
+        QFile file(folder.filePath("call"));
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts)
+                                              : QStringList();
+    }
+
+    QTemporaryDir folder;
+    const std::string oldPath = std::getenv("PATH") ? std::getenv("PATH") : "/usr/bin:/bin";
+    pid_t standInPid = 0;
+};
+
+TEST_P(BrowserStartTest, AFailedStartShowsTheAddressAndNoWaitHoldsTheQuizUp)
+{
+    const String url = "https://example.org/brindlex/download?from=about";
+    const auto before = std::chrono::steady_clock::now();
+    CurrentBackend().OpenURL(url);
+    EXPECT_LT(std::chrono::steady_clock::now() - before, 500ms) << "OpenURL waited for the command";
+    EXPECT_EQ(NoBrowserNotice(), nullptr) << "the notice waits for the command's exit";
+
+    const auto pastTheWhile = qt::kBrowserSettleTime + 600ms;
+    RunLoopUntil(pastTheWhile, [] { return NoBrowserNotice() != nullptr; });
+    const QStringList noted = call();
+    ASSERT_EQ(noted.size(), 3) << noted.join(' ').toStdString();
+    standInPid = noted[0].toInt();
+    EXPECT_EQ(noted[1], "1");
+    EXPECT_EQ(noted[2].toStdString(), url);
+
+    if (GetParam().notice) {
+        QMessageBox* notice = NoBrowserNotice();
+        ASSERT_NE(notice, nullptr);
+        EXPECT_TRUE(notice->text().contains(QString::fromStdString(url))) << notice->text().toStdString();
+    } else {
+        EXPECT_EQ(NoBrowserNotice(), nullptr);
+        // A browser that fails long after it started is no reason for the notice.
+        if (!Reaped(standInPid))
+            kill(standInPid, SIGTERM);
+    }
+    EXPECT_TRUE(RunLoopUntil(5s, [this] { return Reaped(standInPid); })) << "left a zombie";
+    EXPECT_EQ(NoBrowserNotice() != nullptr, GetParam().notice);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    StandIns, BrowserStartTest,
+    testing::Values(BrowserStart{"ExitsThreeAsWithNoBrowserSetUp", "exit 3", true},
+                    BrowserStart{"ExitsFourAfterAMoment", "sleep 1; exit 4", true},
+                    BrowserStart{"KilledByASignal", "kill -KILL $$", true},
+                    BrowserStart{"ExitsZero", "exit 0", false},
+                    BrowserStart{"StillRunningPastTheWhile", "exec sleep 60", false}),
+    [](const testing::TestParamInfo<BrowserStart>& info) { return std::string(info.param.what); });
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "platform/qt/qt_backend.h"
 
 #include "platform/application.h"
+#include "platform/qt/qt_browser.h"
 #include "platform/qt/qt_fonts.h"
 #include "platform/qt/qt_key_repeat.h"
 #include "platform/qt/qt_peers.h"
@@ -9,18 +10,18 @@
 #include "platform/window.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPointer>
 #include <QScreen>
-#include <QUrl>
 #include <QWidget>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
+#include <vector>
 
 namespace platform::qt {
 
@@ -55,17 +56,49 @@ std::vector<std::string> requestedPlatforms(int argc, char** argv)
     return names;
 }
 
+// Whether the platform's display, should it need one, is set.
+bool hasDisplay(const std::string& platform)
+{
+    return platform == "xcb"                  ? isSet("DISPLAY")
+           : platform.starts_with("wayland") ? isSet("WAYLAND_DISPLAY")
+                                              : true;
+}
+
+// The platforms whose display is set but whose plugin Qt could not find: then the plugin, not
+// the display, is what the user has to see to.
+std::vector<std::string> missingPlugins;
+
+std::string missingPluginLine()
+{
+    std::string names;
+    bool wayland = false;
+    for (const std::string& name : missingPlugins) {
+        names += (names.empty() ? "\"" : ", \"") + name + "\"";
+        wayland = wayland || name == "wayland" || name == "wayland-egl";
+    }
+    std::string line = "Brindlex cannot start: Qt's platform plugin" +
+                       (missingPlugins.size() == 1 ? " " + names + " is" : "s " + names + " are") + " not installed";
+    if (wayland)
+        line += " (Debian package qt6-wayland)";
+    return line + ".";
+}
+
 // Qt ends the process through a fatal message when no platform plugin starts; the user gets
 // the program's own line and status 1 in place of an abort.
 QtMessageHandler previousHandler = nullptr;
 
 void startingMessage(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
+    static const QString notFound = QStringLiteral("Could not find the Qt platform plugin \"");
+    if (type == QtWarningMsg && message.startsWith(notFound))
+        if (const std::string name = message.mid(notFound.size()).section(u'"', 0, 0).toStdString(); hasDisplay(name))
+            missingPlugins.push_back(name);
     if (type != QtFatalMsg) {
         previousHandler(type, context, message);
         return;
     }
-    std::fputs(kNoDisplay, stderr);
+    const std::string line = missingPlugins.empty() ? kNoDisplay : missingPluginLine();
+    std::fputs(line.c_str(), stderr);
     std::fputc('\n', stderr);
     std::fflush(stderr);
     std::_Exit(1);
@@ -84,14 +117,8 @@ std::optional<std::string> MissingDisplay(int argc, char** argv)
     const std::vector<std::string> platforms = requestedPlatforms(argc, argv);
     if (platforms.empty())
         return isSet("DISPLAY") || isSet("WAYLAND_DISPLAY") ? std::nullopt : std::optional<std::string>(kNoDisplay);
-    for (const std::string& name : platforms) {
-        const bool usable = name == "xcb"                  ? isSet("DISPLAY")
-                            : name.starts_with("wayland") ? isSet("WAYLAND_DISPLAY")
-                                                           : true;
-        if (usable)
-            return std::nullopt;
-    }
-    return kNoDisplay;
+    const bool usable = std::any_of(platforms.begin(), platforms.end(), hasDisplay);
+    return usable ? std::nullopt : std::optional<std::string>(kNoDisplay);
 }
 
 struct QtBackend::Impl {
@@ -194,7 +221,10 @@ void QtBackend::OpenURL(const String& url)
         impl_->showNoBrowser(url);
 }
 
-bool QtBackend::OpenInBrowser(const String& url) { return QDesktopServices::openUrl(QUrl(QString::fromStdString(url))); }
+bool QtBackend::OpenInBrowser(const String& url)
+{
+    return StartBrowser(url, [this, url] { impl_->showNoBrowser(url); });
+}
 
 void QtBackend::ReportError(const ErrorReport& report) { impl_->reports.push_back(report); }
 

@@ -15,7 +15,8 @@ namespace platform::qt {
 // environment and a -platform argument: Qt's default platform and xcb or wayland need a
 // display (DISPLAY, WAYLAND_DISPLAY); offscreen and the other platforms need none. Check it
 // before constructing the backend. Should the display be set but not open, the backend's
-// constructor prints the same line and ends the process with status 1.
+// constructor prints the same line and ends the process with status 1; should Qt have no
+// plugin for the platform, its line names the plugin instead.
 std::optional<std::string> MissingDisplay(int argc, char** argv);
 
 class QtBackend : public platform::Backend {
@@ -31,8 +32,9 @@ public:
     Integer ScreenWidth() override;
     Integer ScreenHeight() override;
     std::vector<String> FontFamilies() override;
-    // Hands the address to the system's browser; when none takes it, a message box of its own
-    // says so and shows the address, so that the user can open it elsewhere.
+    // Hands the address to the system's browser and returns at once; when none takes it, or the
+    // command that opens it fails, a message box of its own says so and shows the address, so
+    // that the user can open it elsewhere.
     void OpenURL(const String& url) override;
     // The message box waits until the event loop has ended (every report is followed by a
     // Quit), so that no box runs a nested loop inside a handler; Run shows it.
@@ -45,7 +47,8 @@ public:
     void Finish() override;
 
 protected:
-    // Starts the system's browser on the address; false when there is none to start.
+    // Starts the system's browser on the address; false when there is none to start. A start
+    // that fails later shows the message box from the event loop.
     virtual bool OpenInBrowser(const String& url);
 
 private:
