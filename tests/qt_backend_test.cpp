@@ -32,6 +32,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cmath>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
@@ -335,6 +336,97 @@ TEST_F(QtBackendTest, PaintingIsPixelExact)
     EXPECT_TRUE(inkInRows(28, 39));
     EXPECT_FALSE(inkInRows(41, 60));
 }
+
+// The runs of inked pixels along one row or column: where each starts and how long it is.
+std::vector<std::pair<int, int>> InkRuns(const QImage& image, bool alongRow, int at, QRgb ink)
+{
+    std::vector<std::pair<int, int>> runs;
+    const int length = alongRow ? image.width() : image.height();
+    for (int i = 0; i < length; ++i) {
+        const bool inked = (alongRow ? image.pixel(i, at) : image.pixel(at, i)) == ink;
+        if (!inked)
+            continue;
+        if (!runs.empty() && runs.back().first + runs.back().second == i)
+            ++runs.back().second;
+        else
+            runs.push_back({i, 1});
+    }
+    return runs;
+}
+
+std::vector<int> Lengths(const std::vector<std::pair<int, int>>& runs)
+{
+    std::vector<int> lengths;
+    for (const auto& run : runs)
+        lengths.push_back(run.second);
+    return lengths;
+}
+
+// On a device with a fractional scale a logical edge can fall inside a device pixel; a line of
+// one logical width still keeps one device width wherever it lies, and areas side by side meet.
+class DeviceScaleTest : public testing::TestWithParam<double> {};
+
+TEST_P(DeviceScaleTest, LinesKeepOneWidthAndNeighboursMeet)
+{
+    const double scale = GetParam();
+    QImage image(QSize(int(std::ceil(260 * scale)), int(std::ceil(100 * scale))), QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        qt::QtGraphics g(painter);
+        g.ForeColor = kInk;
+        for (int i = 0; i < 10; ++i)
+            g.DrawLine(10, 10 + 3 * i, 60, 10 + 3 * i);
+        // Bars side by side, each top a row lower, as a histogram draws them.
+        for (int i = 0; i < 10; ++i)
+            g.DrawRect(70 + 10 * i, 10 + i, 10, 60 - i);
+        g.PenWidth = 2;
+        for (int i = 0; i < 10; ++i)
+            g.DrawLine(180 + 5 * i, 10, 180 + 5 * i, 40);
+        g.PenWidth = 1;
+        g.FillOval(180, 50, 40, 40);
+    }
+    const QRgb ink = qt::ToQColor(kInk).rgb();
+    const auto device = [scale](int v) { return int(std::floor(v * scale + 0.5)); };
+    const int weight = std::max(1, int(std::lround(scale)));
+
+    const std::vector<int> lines = Lengths(InkRuns(image, false, device(30), ink));
+    EXPECT_EQ(lines, std::vector<int>(10, weight)) << "lines one row apart, one above the other";
+
+    std::vector<int> tops;
+    for (int i = 0; i < 10; ++i) {
+        const auto runs = InkRuns(image, false, device(75 + 10 * i), ink);
+        ASSERT_FALSE(runs.empty());
+        tops.push_back(runs.front().second);
+    }
+    EXPECT_EQ(tops, std::vector<int>(10, weight)) << "bar tops";
+    std::vector<int> sides = Lengths(InkRuns(image, true, device(45), ink));
+    ASSERT_EQ(sides.size(), 11u) << "the sides of neighbouring bars meet without a gap";
+    EXPECT_EQ(sides.front(), weight);
+    EXPECT_EQ(sides.back(), weight);
+    EXPECT_EQ(std::vector<int>(sides.begin() + 1, sides.end() - 1), std::vector<int>(9, 2 * weight))
+        << "each pair of sides that meet";
+
+    const int wide = std::max(1, int(std::lround(2 * scale)));
+    const auto wideLines = InkRuns(image, true, device(25), ink);
+    std::vector<int> wideLengths;
+    for (const auto& [start, length] : wideLines)
+        if (start >= device(180))
+            wideLengths.push_back(length);
+    EXPECT_EQ(wideLengths, std::vector<int>(10, wide)) << "2-pixel lines";
+
+    // The oval's rows tile: a column through it is one run from its top to its bottom.
+    const auto oval = InkRuns(image, false, device(200), ink);
+    ASSERT_FALSE(oval.empty());
+    EXPECT_EQ(oval.back().first, device(50));
+    EXPECT_EQ(oval.back().second, device(90) - device(50));
+}
+
+INSTANTIATE_TEST_SUITE_P(Scales, DeviceScaleTest, testing::Values(1.0, 1.25, 1.5, 2.0),
+                         [](const testing::TestParamInfo<double>& info) {
+                             return "Scale" + std::to_string(int(std::lround(info.param * 100)));
+                         });
 
 // A tall letter I drawn without antialiasing: a serif face has feet wider than its stem.
 bool HasSerifs(const String& family)

@@ -13,16 +13,23 @@ namespace platform::qt {
 
 QColor ToQColor(const Color& color) { return QColor(color.red, color.green, color.blue, 255 - color.alpha); }
 
-QtGraphics::QtGraphics(QPainter& painter) : painter_(painter) {}
+QtGraphics::QtGraphics(QPainter& painter) : painter_(painter), device_(painter) {}
 
 int QtGraphics::pen() const { return static_cast<int>(std::clamp<Integer>(PenWidth, 1, 1000)); }
 
 QFont QtGraphics::font() const { return FontFor(TextFont, TextSize); }
 
+void QtGraphics::fillDevice(const QRect& pixels)
+{
+    if (!pixels.isEmpty())
+        painter_.fillRect(device_.Logical(pixels), ToQColor(ForeColor));
+}
+
+// An area: its edges on the device pixel edges nearest them, so that areas side by side meet.
 void QtGraphics::fill(Integer x, Integer y, Integer width, Integer height)
 {
     if (width >= 1 && height >= 1)
-        painter_.fillRect(QRect(int(x), int(y), int(width), int(height)), ToQColor(ForeColor));
+        fillDevice(device_.Of(QRect(int(x), int(y), int(width), int(height))));
 }
 
 // The pen is a square whose top left corner follows the line.
@@ -30,7 +37,10 @@ void QtGraphics::DrawLine(Integer x1, Integer y1, Integer x2, Integer y2)
 {
     const int n = pen();
     if (x1 == x2 || y1 == y2) {
-        fill(std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1) + n, std::abs(y2 - y1) + n);
+        const int left = device_.X(double(std::min(x1, x2))), top = device_.Y(double(std::min(y1, y2)));
+        const int right = device_.X(double(std::max(x1, x2))) + device_.Across(n);
+        const int bottom = device_.Y(double(std::max(y1, y2))) + device_.Down(n);
+        fillDevice(QRect(left, top, right - left, bottom - top));
         return;
     }
     painter_.save();
@@ -44,20 +54,22 @@ void QtGraphics::DrawLine(Integer x1, Integer y1, Integer x2, Integer y2)
     painter_.restore();
 }
 
-// The pen lies inside the rectangle.
+// The pen lies inside the rectangle: its outer edges are the area's, its sides one line wide.
 void QtGraphics::DrawRect(Integer x, Integer y, Integer width, Integer height)
 {
     if (width < 1 || height < 1)
         return;
-    const Integer n = pen();
-    if (2 * n >= width || 2 * n >= height) {
-        fill(x, y, width, height);
+    const int n = pen();
+    const QRect outer = device_.Of(QRect(int(x), int(y), int(width), int(height)));
+    const int across = device_.Across(n), down = device_.Down(n);
+    if (2 * n >= width || 2 * n >= height || 2 * across >= outer.width() || 2 * down >= outer.height()) {
+        fillDevice(outer);
         return;
     }
-    fill(x, y, width, n);
-    fill(x, y + height - n, width, n);
-    fill(x, y + n, n, height - 2 * n);
-    fill(x + width - n, y + n, n, height - 2 * n);
+    fillDevice(QRect(outer.left(), outer.top(), outer.width(), down));
+    fillDevice(QRect(outer.left(), outer.bottom() + 1 - down, outer.width(), down));
+    fillDevice(QRect(outer.left(), outer.top() + down, across, outer.height() - 2 * down));
+    fillDevice(QRect(outer.right() + 1 - across, outer.top() + down, across, outer.height() - 2 * down));
 }
 
 // Row by row, the pixels whose centres lie inside the ellipse inscribed in the rectangle;

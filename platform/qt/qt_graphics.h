@@ -1,7 +1,8 @@
 #pragma once
-// A Graphics that draws with a QPainter, pixel-exact: lines and shapes without antialiasing,
-// text with Qt's normal rendering.
+// A Graphics that draws with a QPainter, pixel-exact: lines and shapes without antialiasing and
+// on whole device pixels, text with Qt's normal rendering.
 #include "platform/graphics.h"
+#include "platform/qt/qt_device_pixels.h"
 
 #include <QColor>
 #include <QFont>
@@ -14,6 +15,7 @@ QColor ToQColor(const Color& color);
 
 class QtGraphics : public platform::Graphics {
 public:
+    // The painter's transform must stay as it is while this draws.
     explicit QtGraphics(QPainter& painter);
 
     void DrawLine(Integer x1, Integer y1, Integer x2, Integer y2) override;
@@ -25,10 +27,12 @@ public:
 
 private:
     void fill(Integer x, Integer y, Integer width, Integer height);
+    void fillDevice(const QRect& pixels);
     int pen() const;
     QFont font() const;
 
     QPainter& painter_;
+    DevicePixels device_;
 };
 
 } // namespace platform::qt
