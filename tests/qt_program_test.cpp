@@ -8,6 +8,7 @@
 #include "platform/qt/qt_backend.h"
 #include "platform/qt/qt_graphics.h"
 #include "platform/qt/qt_peers.h"
+#include "platform/qt/qt_style.h"
 #include "platform/services.h"
 #include "platform/user_actions.h"
 #include "process_locale.h"
@@ -24,7 +25,9 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPoint>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QStyleFactory>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -32,9 +35,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <deque>
 #include <functional>
+#include <map>
 #include <optional>
 #include <stdexcept>
 
@@ -646,6 +651,241 @@ TEST(QtProgramTest, TheMenuBarShowsWhichTitleTheKeyboardIsOn)
         for (const char* menu : {"Data", "Inference", "HelpMenu"})
             EXPECT_LT(highlightedShare(menu), 0.05) << menu << " is highlighted after Escape";
         EXPECT_NE(QApplication::focusWidget(), menuBar());
+    });
+}
+
+// The contrast ratio of two colours, from 1 to 21, as WCAG measures it.
+double contrast(const QColor& a, const QColor& b)
+{
+    const auto luminance = [](const QColor& c) {
+        const auto linear = [](int v) {
+            const double s = v / 255.0;
+            return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.red()) + 0.7152 * linear(c.green()) + 0.0722 * linear(c.blue());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The application's style as a desktop brings it, for one test; Fusion with the cues after it.
+class DesktopStyle {
+public:
+    explicit DesktopStyle(QStyle* style)
+    {
+        QApplication::setStyle(style);
+        platform::qt::UseKeyboardCues();
+    }
+    ~DesktopStyle()
+    {
+        QApplication::setStyle(QStyleFactory::create("fusion"));
+        platform::qt::UseKeyboardCues();
+    }
+    DesktopStyle(const DesktopStyle&) = delete;
+    DesktopStyle& operator=(const DesktopStyle&) = delete;
+};
+
+struct StyleCase {
+    const char* name;
+    std::function<QStyle*()> make;
+    friend void PrintTo(const StyleCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class KeyboardCuesTest : public testing::TestWithParam<StyleCase> {};
+
+TEST_P(KeyboardCuesTest, ShowWhichButtonReturnPressesWhichHasTheFocusAndWhichTitleTheKeyboardIsOn)
+{
+    DesktopStyle style(GetParam().make());
+    onHypothesisQuestion5([] {
+        platform::Control& okay = mainWindow().OkayButton();
+        platform::Control& pass = mainWindow().PassButton();
+        tabTo(mainWindow().answerButton(0));
+        typeKey(Qt::Key_Down);
+        ASSERT_TRUE(widget(okay)->isEnabled());
+        // Along the edges, clear of the caption and its descenders.
+        const int band = 3;
+        const QImage plainPass = picture(pass);
+        EXPECT_GE(strongestDifference(picture(okay), plainPass, band), 64) << "the default Okay looks like the plain Pass";
+
+        tabTo(pass);
+        const QImage focusedPass = picture(pass);
+        EXPECT_GE(strongestDifference(picture(okay), focusedPass, band), 64)
+            << "the default Okay and the focused Pass look alike";
+        EXPECT_GE(strongestDifference(focusedPass, plainPass), 64) << "Pass looks the same with the focus as without it";
+
+        for (const char* menu : {"Data", "Inference", "HelpMenu"})
+            ASSERT_LT(highlightedShare(menu), 0.05) << menu << " is highlighted before Alt";
+        typeKey(Qt::Key_Alt);
+        ASSERT_EQ(QApplication::focusWidget(), menuBar());
+        EXPECT_GT(highlightedShare("Data"), 0.4) << "the title the keyboard is on looks like the others";
+        typeKey(Qt::Key_Right);
+        EXPECT_LT(highlightedShare("Data"), 0.05);
+        EXPECT_GT(highlightedShare("Inference"), 0.4);
+        typeKey(Qt::Key_Down);
+        ASSERT_EQ(QApplication::activePopupWidget(), menuOf("Inference"));
+        EXPECT_GT(highlightedShare("Inference"), 0.4) << "the open menu's title";
+        typeKey(Qt::Key_Escape);
+        for (const char* menu : {"Data", "Inference", "HelpMenu"})
+            EXPECT_LT(highlightedShare(menu), 0.05) << menu << " is highlighted after Escape";
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    QtProgramTest, KeyboardCuesTest,
+    testing::Values(StyleCase{"Fusion", [] { return QStyleFactory::create("fusion"); }},
+                    // As qt6ct puts its own proxy over the style it is set to.
+                    StyleCase{"ProxyOverFusion", [] { return new QProxyStyle(QStyleFactory::create("fusion")); }},
+                    StyleCase{"Windows", [] { return QStyleFactory::create("windows"); }}),
+    [](const testing::TestParamInfo<StyleCase>& info) { return std::string(info.param.name); });
+
+// A dark desktop's palette, as the GTK platform theme sets it under Adwaita's dark theme.
+QPalette darkDesktopPalette()
+{
+    const QColor window(50, 50, 50), text(240, 240, 240);
+    return QPalette(text, window, window.lighter(150), window.darker(150), window.darker(120), text, Qt::white,
+                    QColor(36, 36, 36), window);
+}
+
+TEST(QtProgramTest, TheAnswersAndButtonsStayLightOnADarkDesktop)
+{
+    const QPalette desktop = QApplication::palette();
+    QApplication::setPalette(darkDesktopPalette());
+    onHypothesisQuestion5([] {
+        clickOn(widget(mainWindow().answerButton(1)));
+        ASSERT_EQ(gUserAnswer, 2);
+        const QImage page = grabContent();
+        const QColor paper(254, 254, 255);
+        const auto middleOf = [&](platform::Control& c) { return page.pixelColor(widget(c)->geometry().center()); };
+        const QColor unchosen = middleOf(mainWindow().answerButton(0));
+        const QColor chosen = middleOf(mainWindow().answerButton(1));
+        EXPECT_LT(contrast(unchosen, paper), 1.3) << "an unchosen answer is " << unchosen.name().toStdString()
+                                                  << " inside, on a page of " << paper.name().toStdString();
+        EXPECT_GE(contrast(chosen, unchosen), 7.0) << "the chosen answer's mark, " << chosen.name().toStdString()
+                                                   << ", is faint beside " << unchosen.name().toStdString();
+        const QRect pass = widget(mainWindow().PassButton())->geometry();
+        const QColor face = page.pixelColor(pass.left() + 6, pass.center().y());
+        EXPECT_LT(contrast(face, paper), 1.3) << "Pass is " << face.name().toStdString() << " on the page";
+        EXPECT_EQ(menuBar()->palette().color(QPalette::Window), darkDesktopPalette().color(QPalette::Window))
+            << "the menu bar left the desktop's palette";
+    });
+    QApplication::setPalette(desktop);
+}
+
+// The device pixels that a widget shows in its window's picture.
+QImage onScreen(QWidget* shown)
+{
+    QMainWindow* top = platform::qt::MainWindowOf(mainWindow());
+    const QImage window = top->grab().toImage();
+    const double scale = window.devicePixelRatio();
+    const auto device = [scale](int v) { return int(std::floor(v * scale + 0.5)); };
+    const QPoint at = shown->mapTo(top, QPoint(0, 0));
+    QImage part = window.copy(QRect(QPoint(device(at.x()), device(at.y())),
+                                    QPoint(device(at.x() + shown->width()) - 1, device(at.y() + shown->height()) - 1)));
+    part.setDevicePixelRatio(1);
+    return part;
+}
+
+// Where the marked places of a row or column run: each run's first place and its length.
+std::vector<std::pair<int, int>> runsOf(int from, int to, const std::function<bool(int)>& marked)
+{
+    std::vector<std::pair<int, int>> runs;
+    const int step = from <= to ? 1 : -1;
+    for (int i = from; i != to; i += step) {
+        if (!marked(i))
+            continue;
+        if (!runs.empty() && runs.back().first + step * runs.back().second == i)
+            ++runs.back().second;
+        else
+            runs.push_back({i, 1});
+    }
+    return runs;
+}
+
+std::string describe(const std::vector<std::pair<int, int>>& runs)
+{
+    std::string text;
+    for (const auto& [first, length] : runs)
+        text += " " + std::to_string(length) + " from " + std::to_string(first);
+    return text.empty() ? " none" : text;
+}
+
+// At the scale the desktop sets, fractional ones among them: a line of one logical width has
+// one device width wherever it lies, the default frame is one solid frame and the focus ring
+// keeps clear of the caption.
+TEST(QtProgramTest, LinesKeepOneWidthAtTheDesktopsScale)
+{
+    onHypothesisQuestion5([] {
+        QMainWindow* top = platform::qt::MainWindowOf(mainWindow());
+        const double scale = top->devicePixelRatioF();
+        if (const char* asked = std::getenv("QT_SCALE_FACTOR")) {
+            ASSERT_DOUBLE_EQ(scale, std::atof(asked));
+        }
+        const auto device = [scale](Integer v) { return int(std::floor(double(v) * scale + 0.5)); };
+
+        // The default Okay and the focused Pass.
+        tabTo(mainWindow().answerButton(0));
+        typeKey(Qt::Key_Down);
+        tabTo(mainWindow().PassButton());
+        const QImage okay = onScreen(widget(mainWindow().OkayButton()));
+        const int w = okay.width(), h = okay.height();
+        const int besideCaption = w * 15 / 100;
+        const QColor okayFace = okay.pixelColor(besideCaption, h / 2);
+        const auto frameAt = [&](int x, int y) { return contrast(okay.pixelColor(x, y), okayFace) >= 2.0; };
+        const std::pair<const char*, std::vector<std::pair<int, int>>> sides[] = {
+            {"left", runsOf(0, besideCaption, [&](int x) { return frameAt(x, h / 2); })},
+            {"right", runsOf(w - 1, w - 1 - besideCaption, [&](int x) { return frameAt(x, h / 2); })},
+            {"top", runsOf(0, h / 2, [&](int y) { return frameAt(besideCaption, y); })},
+            {"bottom", runsOf(h - 1, h / 2, [&](int y) { return frameAt(besideCaption, y); })},
+        };
+        for (const auto& [side, runs] : sides) {
+            ASSERT_EQ(runs.size(), 1u) << "Okay's default frame on the " << side << " is not one solid frame:"
+                                       << describe(runs);
+            EXPECT_EQ(runs[0].second, sides[0].second[0].second) << side << " and left differ";
+            EXPECT_GE(runs[0].second, 2) << side;
+        }
+
+        const QImage pass = onScreen(widget(mainWindow().PassButton()));
+        QColor passFace = pass.pixelColor(pass.width() / 2, 0);
+        for (int y = 0; y < pass.height(); ++y)
+            for (int x = pass.width() / 3; x < pass.width() * 2 / 3; ++x)
+                if (pass.pixelColor(x, y).lightness() > passFace.lightness())
+                    passFace = pass.pixelColor(x, y);
+        const auto inkInRow = [&](int y) {
+            for (int x = pass.width() / 3; x < pass.width() * 2 / 3; ++x)
+                if (contrast(pass.pixelColor(x, y), passFace) >= 1.5)
+                    return true;
+            return false;
+        };
+        // From each edge to the middle: the outline, the ring, then after a clear row the caption.
+        const auto fromTop = runsOf(0, pass.height() / 2, inkInRow);
+        const auto fromBottom = runsOf(pass.height() - 1, pass.height() / 2, inkInRow);
+        ASSERT_EQ(fromTop.size(), 3u) << "rows of ink from Pass's top:" << describe(fromTop);
+        ASSERT_EQ(fromBottom.size(), 3u) << "rows of ink from Pass's bottom:" << describe(fromBottom);
+        EXPECT_EQ(fromTop[1].second, fromBottom[1].second) << "the ring's top and bottom";
+
+        // A histogram: the tops of its bars and the rules.
+        fixRnd({20.0 / 30.0});
+        choose("StatisticalDataDisplayingData");
+        ASSERT_EQ(gWhichQ, 20);
+        const QImage page = onScreen(content());
+        const auto isRule = [&](int x, int y) { return page.pixelColor(x, y) == kRule; };
+        std::map<int, int> columnsByWeight;
+        for (int x = device(150); x < device(350); ++x) {
+            const auto runs = runsOf(0, device(gLine), [&](int y) { return isRule(x, y); });
+            if (!runs.empty() && runs[0].second <= 3 * scale + 1) // not along a bar's side
+                ++columnsByWeight[runs[0].second];
+        }
+        std::string weights;
+        for (const auto& [weight, columns] : columnsByWeight)
+            weights += " " + std::to_string(columns) + " columns " + std::to_string(weight) + " pixels";
+        ASSERT_EQ(columnsByWeight.size(), 1u) << "the bars' tops:" << weights;
+        const int weight = columnsByWeight.begin()->first;
+        for (Integer rule : {gLine, gLine + 120})
+            for (int x : {5, 120, 400, 505}) {
+                const auto runs = runsOf(device(rule) - 3, device(rule) + 6, [&](int y) { return isRule(device(x), y); });
+                ASSERT_EQ(runs.size(), 1u) << "the rule at " << rule << describe(runs);
+                EXPECT_EQ(runs[0].second, weight) << "the rule at " << rule << ", x " << x;
+            }
     });
 }
 
