@@ -5,6 +5,7 @@
 #include "platform/qt/qt_graphics.h"
 #include "platform/qt/qt_key_repeat.h"
 #include "platform/qt/qt_peers.h"
+#include "platform/qt/qt_style.h"
 #include "platform/runtime.h"
 #include "platform/user_actions.h"
 
@@ -321,7 +322,9 @@ void WindowPeer::syncBackground()
     if (background_ == wanted)
         return;
     background_ = wanted;
-    QPalette palette;
+    // The controls stand on the page the program paints, light on any desktop: a dark desktop's
+    // palette would make every answer a dark disc, which on a white page reads as chosen.
+    QPalette palette = LightPalette();
     if (wanted)
         palette.setColor(QPalette::Window, ToQColor(*wanted));
     content_->setPalette(palette);
