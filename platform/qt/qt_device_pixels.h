@@ -20,7 +20,8 @@ public:
     // The device pixel edge nearest a logical x or y.
     int X(double x) const;
     int Y(double y) const;
-    // The device width of a line that many logical pixels wide, across and down: at least 1.
+    // The device length of that many logical pixels, across and down: at least 1, and the same
+    // wherever they lie, as the width of a line must be.
     int Across(int logical) const;
     int Down(int logical) const;
     // A logical rectangle's pixels on the device: each edge on the nearest pixel edge.

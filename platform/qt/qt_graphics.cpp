@@ -62,7 +62,7 @@ void QtGraphics::DrawRect(Integer x, Integer y, Integer width, Integer height)
     const int n = pen();
     const QRect outer = device_.Of(QRect(int(x), int(y), int(width), int(height)));
     const int across = device_.Across(n), down = device_.Down(n);
-    if (2 * n >= width || 2 * n >= height || 2 * across >= outer.width() || 2 * down >= outer.height()) {
+    if (2 * across >= outer.width() || 2 * down >= outer.height()) {
         fillDevice(outer);
         return;
     }

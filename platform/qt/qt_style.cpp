@@ -40,10 +40,9 @@ void fillFrame(QPainter& painter, const DevicePixels& device, const QRect& outer
 void drawDefaultFrame(const QStyleOptionButton& button, QPainter& painter)
 {
     const DevicePixels device(painter);
-    const double scale = device.Scale();
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
-    fillFrame(painter, device, device.Of(button.rect), int(std::floor(scale)), int(std::lround(2 * scale)),
+    fillFrame(painter, device, device.Of(button.rect), int(std::floor(device.Scale())), device.Across(2),
               highlightedOutline(button.palette));
     painter.restore();
 }
@@ -54,7 +53,7 @@ void drawFocusRing(const QStyleOptionButton& button, QPainter& painter)
 {
     const DevicePixels device(painter);
     const QRect outer = device.Of(button.rect);
-    const int inset = int(std::lround(3 * device.Scale()));
+    const int inset = device.Across(3);
     const int width = device.Across(1);
     // A pen that wide runs along the middle of each side of the ring.
     const int left = outer.left() + inset + width / 2, top = outer.top() + inset + width / 2;
