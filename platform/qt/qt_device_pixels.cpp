@@ -32,6 +32,15 @@ QRect DevicePixels::Of(const QRect& logical) const
                  QPoint(X(logical.x() + logical.width()) - 1, Y(logical.y() + logical.height()) - 1));
 }
 
+std::array<QRect, 4> DevicePixels::Sides(const QRect& outer, int across, int down)
+{
+    const int between = outer.height() - 2 * down;
+    return {QRect(outer.left(), outer.top(), outer.width(), down),
+            QRect(outer.left(), outer.bottom() + 1 - down, outer.width(), down),
+            QRect(outer.left(), outer.top() + down, across, between),
+            QRect(outer.right() + 1 - across, outer.top() + down, across, between)};
+}
+
 QRectF DevicePixels::Logical(const QRect& device) const { return toLogical_.mapRect(QRectF(device)); }
 
 QTransform DevicePixels::DeviceWorld(const QPainter& painter) const

@@ -6,6 +6,8 @@
 #include <QRect>
 #include <QTransform>
 
+#include <array>
+
 class QPainter;
 
 namespace platform::qt {
@@ -26,6 +28,9 @@ public:
     int Down(int logical) const;
     // A logical rectangle's pixels on the device: each edge on the nearest pixel edge.
     QRect Of(const QRect& logical) const;
+    // The four sides of a frame just inside outer, across and down pixels wide: top, bottom,
+    // left, right, each pixel in one of them.
+    static std::array<QRect, 4> Sides(const QRect& outer, int across, int down);
     // The logical rectangle that covers exactly these device pixels, filled without antialiasing.
     QRectF Logical(const QRect& device) const;
     // What the painter's world transform must be to draw in device pixels.

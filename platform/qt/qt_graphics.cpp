@@ -66,10 +66,8 @@ void QtGraphics::DrawRect(Integer x, Integer y, Integer width, Integer height)
         fillDevice(outer);
         return;
     }
-    fillDevice(QRect(outer.left(), outer.top(), outer.width(), down));
-    fillDevice(QRect(outer.left(), outer.bottom() + 1 - down, outer.width(), down));
-    fillDevice(QRect(outer.left(), outer.top() + down, across, outer.height() - 2 * down));
-    fillDevice(QRect(outer.right() + 1 - across, outer.top() + down, across, outer.height() - 2 * down));
+    for (const QRect& side : DevicePixels::Sides(outer, across, down))
+        fillDevice(side);
 }
 
 // Row by row, the pixels whose centres lie inside the ellipse inscribed in the rectangle;

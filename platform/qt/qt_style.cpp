@@ -25,13 +25,7 @@ void fillFrame(QPainter& painter, const DevicePixels& device, const QRect& outer
     const int width = to - from;
     if (width < 1 || inner.width() < 2 * width || inner.height() < 2 * width)
         return;
-    const QRect sides[] = {
-        {inner.left(), inner.top(), inner.width(), width},
-        {inner.left(), inner.bottom() + 1 - width, inner.width(), width},
-        {inner.left(), inner.top() + width, width, inner.height() - 2 * width},
-        {inner.right() + 1 - width, inner.top() + width, width, inner.height() - 2 * width},
-    };
-    for (const QRect& side : sides)
+    for (const QRect& side : DevicePixels::Sides(inner, width, width))
         painter.fillRect(device.Logical(side), colour);
 }
 
