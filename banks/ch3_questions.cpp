@@ -79,7 +79,7 @@ const Bank ch3Table = {
           {"No, a long left tail pulls the mean below the median, towards the tail."}},
          {"when the data set is large.",
           {"No, the size of a data set does not decide this.  A large data set",
-           "that is skewed still has its mean and its median apart."}},
+           "that is skewed usually has its mean and its median apart."}},
      }}},
 
     // 5: what outliers do

@@ -387,8 +387,8 @@ const Bank ch4Table = {
                "study is"},
      .answers = {{
          {"nonresponse bias.",
-          {"No, nonresponse bias arises when people refuse to answer a survey; nobody",
-           "refused a survey here, but 90 of the 100 students gave up the programme."}},
+          {"No, nonresponse bias arises when those who do not answer a survey differ from",
+           "those who do; nobody refused a survey, but 90 of the 100 gave up the programme."}},
          {"the placebo effect.",
           {"No, nobody had a dummy treatment; no placebo explains why only 10 are counted."}},
          {"selection bias.",

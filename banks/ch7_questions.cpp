@@ -108,11 +108,11 @@ const Bank ch7Table = {
      .answers = {{
          {"p = 1/4",
           {"Yes, a person who merely guesses names the right suit with probability 1/4.  The",
-           "claim gains support when far more suits are named than guessing explains."}},
+           "claim gains support when far more suits are named right than guessing explains."}},
          {"p = 1/2",
           {"No, look again at the deck: it has four suits of equal size, not two."}},
          {"p = 3/4",
-          {"No, where would 3/4 come from? Nothing about the deck or guessing gives it."}},
+          {"No, 3/4 is the chance that a guess is wrong; p is the chance that it is right."}},
          {"p = 1",
           {"No, nobody expects perfection, not even from a true psychic, and rejecting",
            "p = 1 would say nothing in favour of the claim."}},

@@ -524,17 +524,17 @@ const Bank ch8Table = {
                                  {.minimum = 3.4, .maximum = 21.6, .lowerQuartile = 10.2, .median = 14.6, .upperQuartile = 16.2}},
                       .minX = 0, .maxX = 25, .majorXMarks = 5}},
 
-    // 29: p value read from two samples of 10 with medians 2 apart
+    // 29: p value read from two samples of 10 with means 2 apart
     {.correct = 4,
-     .lines = {"Two samples of 10: which two-sided p value fits a difference-in-means test?", "", "", ""},
+     .lines = {"Two samples of 10 with means 2 apart: which two-sided p value fits a t test?", "", "", ""},
      .answers = {{
          {"2.5*10^-22", {"No, with samples of 10, so minute a p value would need t near 60, not under 1."}},
          {"1.2*10^-22", {"No, the boxes overlap almost entirely; so tiny a p value is impossible here."}},
-         {"0.01", {"No, 0.01 would need t near 3, but the medians are only 2 apart."}},
+         {"0.01", {"No, 0.01 would need t near 3, but the means are only 2 apart."}},
          {"0.51",
-          {"Yes, the medians are 2 apart, and the values spread evenly from 0 to 19.8, so",
-           "standard deviations are near 6 or 7.  With 10 each, t is under 1 and p near 0.5."}},
-         {"0.95", {"No, 0.95 would need means within about 0.2, but the medians are 2 apart."}},
+          {"Yes, the means are 2 apart, and the values spread evenly from 0 to 19.8, so",
+           "standard deviations are near 6.7.  With 10 each, t = 0.67 and p = 0.51."}},
+         {"0.95", {"No, 0.95 would need means within about 0.2, but these means are 2 apart."}},
      }},
      .chart = BoxPlot{.names = {"n = 10", "n = 10"},
                       .boxes = {{.minimum = 0, .maximum = 19.8, .lowerQuartile = 4.2, .median = 8.8, .upperQuartile = 14.7},

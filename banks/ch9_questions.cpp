@@ -368,7 +368,7 @@ const Bank ch9Table = {
     // 18: p value for three samples of 20 with nearly equal means
     {.correct = 5,
      .lines = {"Three samples of 20 have means 31.85, 30.90 and 31.20 and standard deviations",
-               "31.25, 29.14 and 33.65.  The p value of the F test is about"},
+               "31.25, 29.14 and 33.65.  Which of these is nearest to the F test's p value?"},
      .answers = {{
          {"4.4*10^-18",
           {"No, a p value of 4.4*10^-18 would be overwhelming evidence.  Are means within",
@@ -391,7 +391,7 @@ const Bank ch9Table = {
     // 19: p value for three samples of 50 with similar means and small spreads
     {.correct = 4,
      .lines = {"Three samples of 50 have means 24.60, 25.40 and 24.72 and standard deviations",
-               "2.88, 2.86 and 3.00.  The p value of the F test is about"},
+               "2.88, 2.86 and 3.00.  Which of these is nearest to the F test's p value?"},
      .answers = {{
          {"3.6*10^-29",
           {"No, a p value of 3.6*10^-29 would be overwhelming evidence.  Are means within",
