@@ -10,6 +10,8 @@
 #include "platform/user_actions.h"
 #include "platform/window.h"
 
+#include "ink_runs.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -26,18 +28,23 @@
 #include <QPainter>
 #include <QPoint>
 #include <QPointer>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cerrno>
 #include <cmath>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
+#include <fcntl.h>
 #include <functional>
+#include <map>
 #include <memory>
+#include <unistd.h>
 
 // Where gtest finds it for a failed comparison of positions.
 inline void PrintTo(const QPoint& p, std::ostream* os) { *os << "(" << p.x() << ", " << p.y() << ")"; }
@@ -46,6 +53,7 @@ namespace {
 
 using namespace platform;
 using namespace std::chrono_literals;
+using testing_support::runsOf;
 
 // One QApplication for the whole run, on the offscreen platform.
 class QtEnvironment : public testing::Environment {
@@ -337,23 +345,6 @@ TEST_F(QtBackendTest, PaintingIsPixelExact)
     EXPECT_FALSE(inkInRows(41, 60));
 }
 
-// The runs of inked pixels along one row or column: where each starts and how long it is.
-std::vector<std::pair<int, int>> InkRuns(const QImage& image, bool alongRow, int at, QRgb ink)
-{
-    std::vector<std::pair<int, int>> runs;
-    const int length = alongRow ? image.width() : image.height();
-    for (int i = 0; i < length; ++i) {
-        const bool inked = (alongRow ? image.pixel(i, at) : image.pixel(at, i)) == ink;
-        if (!inked)
-            continue;
-        if (!runs.empty() && runs.back().first + runs.back().second == i)
-            ++runs.back().second;
-        else
-            runs.push_back({i, 1});
-    }
-    return runs;
-}
-
 std::vector<int> Lengths(const std::vector<std::pair<int, int>>& runs)
 {
     std::vector<int> lengths;
@@ -390,18 +381,20 @@ TEST_P(DeviceScaleTest, LinesKeepOneWidthAndNeighboursMeet)
     const QRgb ink = qt::ToQColor(kInk).rgb();
     const auto device = [scale](int v) { return int(std::floor(v * scale + 0.5)); };
     const int weight = std::max(1, int(std::lround(scale)));
+    const auto inkDown = [&](int x) { return runsOf(0, image.height(), [&](int y) { return image.pixel(x, y) == ink; }); };
+    const auto inkAcross = [&](int y) { return runsOf(0, image.width(), [&](int x) { return image.pixel(x, y) == ink; }); };
 
-    const std::vector<int> lines = Lengths(InkRuns(image, false, device(30), ink));
+    const std::vector<int> lines = Lengths(inkDown(device(30)));
     EXPECT_EQ(lines, std::vector<int>(10, weight)) << "lines one row apart, one above the other";
 
     std::vector<int> tops;
     for (int i = 0; i < 10; ++i) {
-        const auto runs = InkRuns(image, false, device(75 + 10 * i), ink);
+        const auto runs = inkDown(device(75 + 10 * i));
         ASSERT_FALSE(runs.empty());
         tops.push_back(runs.front().second);
     }
     EXPECT_EQ(tops, std::vector<int>(10, weight)) << "bar tops";
-    std::vector<int> sides = Lengths(InkRuns(image, true, device(45), ink));
+    std::vector<int> sides = Lengths(inkAcross(device(45)));
     ASSERT_EQ(sides.size(), 11u) << "the sides of neighbouring bars meet without a gap";
     EXPECT_EQ(sides.front(), weight);
     EXPECT_EQ(sides.back(), weight);
@@ -409,7 +402,7 @@ TEST_P(DeviceScaleTest, LinesKeepOneWidthAndNeighboursMeet)
         << "each pair of sides that meet";
 
     const int wide = std::max(1, int(std::lround(2 * scale)));
-    const auto wideLines = InkRuns(image, true, device(25), ink);
+    const auto wideLines = inkAcross(device(25));
     std::vector<int> wideLengths;
     for (const auto& [start, length] : wideLines)
         if (start >= device(180))
@@ -417,7 +410,7 @@ TEST_P(DeviceScaleTest, LinesKeepOneWidthAndNeighboursMeet)
     EXPECT_EQ(wideLengths, std::vector<int>(10, wide)) << "2-pixel lines";
 
     // The oval's rows tile: a column through it is one run from its top to its bottom.
-    const auto oval = InkRuns(image, false, device(200), ink);
+    const auto oval = inkDown(device(200));
     ASSERT_FALSE(oval.empty());
     EXPECT_EQ(oval.back().first, device(50));
     EXPECT_EQ(oval.back().second, device(90) - device(50));
@@ -799,5 +792,105 @@ INSTANTIATE_TEST_SUITE_P(
                     BrowserStart{"ExitsZero", "exit 0", false},
                     BrowserStart{"StillRunningPastTheWhile", "exec sleep 60", false}),
     [](const testing::TestParamInfo<BrowserStart>& info) { return std::string(info.param.what); });
+
+// A launcher, a service manager or a shell's background job can start the program with signals
+// ignored, SIGCHLD among them, and descriptors left open across exec. The command starts
+// afresh all the same, and its exit still tells.
+class InheritedStartTest : public QtBackendTest {
+protected:
+    static constexpr std::array<int, 5> kIgnored = {SIGCHLD, SIGPIPE, SIGINT, SIGQUIT, SIGHUP};
+
+    void SetUp() override
+    {
+        QtBackendTest::SetUp();
+        ASSERT_TRUE(folder.isValid());
+        ASSERT_TRUE(QFile::link(QStringLiteral(BRINDLEX_BROWSER_STAND_IN), folder.filePath("xdg-open")));
+        setenv("PATH", (folder.path().toStdString() + ":" + oldPath).c_str(), 1);
+        setenv("BRINDLEX_STAND_IN_NOTES", folder.filePath("notes").toLocal8Bit().constData(), 1);
+        setenv("BRINDLEX_STAND_IN_EXIT", "3", 1);
+        for (size_t i = 0; i < kIgnored.size(); ++i) {
+            struct sigaction ignore {};
+            ignore.sa_handler = SIG_IGN;
+            sigemptyset(&ignore.sa_mask);
+            ASSERT_EQ(sigaction(kIgnored[i], &ignore, &saved[i]), 0);
+        }
+        ASSERT_EQ(pipe(leftOpen.data()), 0); // without O_CLOEXEC, as a launcher may leave one
+    }
+
+    void TearDown() override
+    {
+        for (size_t i = 0; i < kIgnored.size(); ++i) {
+            struct sigaction now {};
+            sigaction(kIgnored[i], nullptr, &now);
+            // A handler that Qt installed meanwhile stays.
+            if (!(now.sa_flags & SA_SIGINFO) && (now.sa_handler == SIG_IGN || now.sa_handler == SIG_DFL))
+                sigaction(kIgnored[i], &saved[i], nullptr);
+        }
+        for (int fd : leftOpen)
+            if (fd >= 0)
+                close(fd);
+        unsetenv("BRINDLEX_STAND_IN_NOTES");
+        unsetenv("BRINDLEX_STAND_IN_EXIT");
+        setenv("PATH", oldPath.c_str(), 1);
+        if (standInPid > 0 && !Reaped(standInPid)) {
+            kill(standInPid, SIGKILL);
+            RunLoopUntil(5s, [this] { return Reaped(standInPid); });
+        }
+        delete NoBrowserNotice();
+        QtBackendTest::TearDown();
+    }
+
+    // What the stand-in noted, fact by fact.
+    std::map<std::string, std::string> notes() const
+    {
+        std::map<std::string, std::string> facts;
+        QFile file(folder.filePath("notes"));
+        if (!file.open(QIODevice::ReadOnly))
+            return facts;
+        for (const QByteArray& line : file.readAll().split('\n')) {
+            const qsizetype blank = line.indexOf(' ');
+            if (blank > 0)
+                facts[line.left(blank).toStdString()] = line.mid(blank + 1).toStdString();
+            else if (!line.isEmpty())
+                facts[line.toStdString()] = "";
+        }
+        return facts;
+    }
+
+    QTemporaryDir folder;
+    const std::string oldPath = std::getenv("PATH") ? std::getenv("PATH") : "/usr/bin:/bin";
+    std::array<struct sigaction, kIgnored.size()> saved{};
+    std::array<int, 2> leftOpen = {-1, -1};
+    pid_t standInPid = 0;
+};
+
+TEST_F(InheritedStartTest, TheCommandStartsAsFromTheDesktopAndItsFailureShows)
+{
+    const String url = "https://example.org/brindlex/download?from=about";
+    CurrentBackend().OpenURL(url);
+    QProcess beside; // a child of the program's own that is not the command
+    beside.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("sleep 0.5; exit 5")});
+    ASSERT_TRUE(beside.waitForStarted(5000));
+
+    EXPECT_TRUE(RunLoopUntil(qt::kBrowserSettleTime + 600ms, [] { return NoBrowserNotice() != nullptr; }))
+        << "the command's exit 3 brought no notice";
+    auto noted = notes();
+    ASSERT_FALSE(noted.empty()) << "the stand-in noted nothing";
+    standInPid = std::stoi(noted["pid"]);
+    EXPECT_EQ(noted["own-session"], "yes");
+    EXPECT_EQ(noted["ignored"], "") << "signals that the command started with ignored";
+    EXPECT_EQ(noted["blocked"], "") << "signals that the command started with blocked";
+    std::string standard;
+    for (int fd = 0; fd <= 2; ++fd)
+        if (fcntl(fd, F_GETFD) != -1)
+            standard += (standard.empty() ? "" : " ") + std::to_string(fd);
+    EXPECT_EQ(noted["descriptors"], standard) << "descriptors that the command inherited";
+    EXPECT_EQ(noted["arguments"], "1 " + url);
+
+    EXPECT_TRUE(beside.waitForFinished(5000));
+    EXPECT_EQ(beside.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(beside.exitCode(), 5) << "another child of the program lost its exit status";
+    EXPECT_TRUE(RunLoopUntil(5s, [this] { return Reaped(standInPid); })) << "left a zombie";
+}
 
 } // namespace

@@ -11,6 +11,7 @@
 #include "platform/qt/qt_style.h"
 #include "platform/services.h"
 #include "platform/user_actions.h"
+#include "ink_runs.h"
 #include "process_locale.h"
 #include "window/main_window.h"
 
@@ -50,6 +51,7 @@ namespace {
 
 using namespace Module1;
 using platform::Integer;
+using testing_support::runsOf;
 
 class RecordingQtBackend : public platform::qt::QtBackend {
 public:
@@ -783,22 +785,6 @@ QImage onScreen(QWidget* shown)
                                     QPoint(device(at.x() + shown->width()) - 1, device(at.y() + shown->height()) - 1)));
     part.setDevicePixelRatio(1);
     return part;
-}
-
-// Where the marked places of a row or column run: each run's first place and its length.
-std::vector<std::pair<int, int>> runsOf(int from, int to, const std::function<bool(int)>& marked)
-{
-    std::vector<std::pair<int, int>> runs;
-    const int step = from <= to ? 1 : -1;
-    for (int i = from; i != to; i += step) {
-        if (!marked(i))
-            continue;
-        if (!runs.empty() && runs.back().first + step * runs.back().second == i)
-            ++runs.back().second;
-        else
-            runs.push_back({i, 1});
-    }
-    return runs;
 }
 
 std::string describe(const std::vector<std::pair<int, int>>& runs)

@@ -70,21 +70,47 @@ private:
     bool ended_ = false;
 };
 
-// Not QProcess: it kills its command when it is destroyed, and the browser with it.
+// A launcher may have left SIGCHLD ignored, and then the kernel reaps the command itself and its
+// exit is lost; the program's own children are its own to reap.
+void reapOwnChildren()
+{
+    struct sigaction current {};
+    if (sigaction(SIGCHLD, nullptr, &current) != 0)
+        return;
+    const bool handler = (current.sa_flags & SA_SIGINFO) != 0;
+    const bool ignored = !handler && current.sa_handler == SIG_IGN;
+    const bool noWait = !handler && current.sa_handler == SIG_DFL && (current.sa_flags & SA_NOCLDWAIT) != 0;
+    if (!ignored && !noWait)
+        return; // at its default, or a handler of the program's own
+    struct sigaction byDefault {};
+    byDefault.sa_handler = SIG_DFL;
+    sigemptyset(&byDefault.sa_mask);
+    sigaction(SIGCHLD, &byDefault, nullptr);
+}
+
+// Not QProcess: it kills its command when it is destroyed, and the browser with it. The command
+// starts as one from the desktop does, whatever the program inherited: every signal at its
+// default and none blocked, no descriptor but 0 to 2, and a session of its own, so that a
+// browser it runs outlives the program and its terminal.
 std::optional<pid_t> spawn(const QString& program, const String& url)
 {
     posix_spawnattr_t attributes;
     posix_spawnattr_init(&attributes);
-    // A session of its own, so that a browser it runs outlives the program and its terminal.
-    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGMASK);
-    sigset_t none;
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+    sigset_t none, all;
     sigemptyset(&none);
+    sigfillset(&all);
     posix_spawnattr_setsigmask(&attributes, &none);
+    posix_spawnattr_setsigdefault(&attributes, &all);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addclosefrom_np(&actions, 3);
     const QByteArray path = QFile::encodeName(program);
     std::string name = "xdg-open", address = url;
     char* arguments[] = {name.data(), address.data(), nullptr};
     pid_t pid = 0;
-    const int error = posix_spawn(&pid, path.constData(), nullptr, &attributes, arguments, environ);
+    const int error = posix_spawn(&pid, path.constData(), &actions, &attributes, arguments, environ);
+    posix_spawn_file_actions_destroy(&actions);
     posix_spawnattr_destroy(&attributes);
     return error == 0 ? std::optional<pid_t>(pid) : std::nullopt;
 }
@@ -97,6 +123,7 @@ bool StartBrowser(const String& url, std::function<void()> failed)
     const QString xdgOpen = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
     if (xdgOpen.isEmpty())
         return QDesktopServices::openUrl(QUrl(QString::fromStdString(url)));
+    reapOwnChildren();
     const std::optional<pid_t> pid = spawn(xdgOpen, url);
     if (!pid)
         return false;

@@ -15,7 +15,10 @@ inline constexpr std::chrono::milliseconds kBrowserSettleTime{2500};
 // Starts the browser on the address and returns at once: false when nothing could be started.
 // When the start ends in failure (a non-zero status or a signal) before the settle time is up,
 // failed runs from the event loop. Needs the QApplication, which the watch ends with; every
-// start is reaped, and a browser still running when the program ends goes on running.
+// start is reaped, and a browser still running when the program ends goes on running. The
+// command starts as from the desktop, whatever signals and descriptors the program inherited;
+// a SIGCHLD that the program was started with ignored is put back to its default first, so
+// that the command's exit can be read.
 bool StartBrowser(const String& url, std::function<void()> failed);
 
 } // namespace platform::qt
