@@ -3,12 +3,11 @@
 // line:
 //   pid <pid>
 //   own-session <yes|no>
-//   ignored <signal numbers ignored, or nothing>
-//   blocked <signal numbers blocked, or nothing>
+//   ignored <the numbers of the signals ignored, or nothing>
+//   blocked <the numbers of the signals blocked, or nothing>
 //   descriptors <the open descriptors>
 //   arguments <count> <each argument>
 #include <algorithm>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
@@ -24,15 +23,23 @@ int main(int argc, char** argv)
         if (fcntl(fd, F_GETFD) != -1)
             descriptors += " " + std::to_string(fd);
 
+    // The kernel's own view of the signals, which also holds those that the C library keeps
+    // to itself and will not report through sigaction.
     std::string ignored, blocked;
-    sigset_t mask;
-    sigprocmask(SIG_BLOCK, nullptr, &mask);
-    for (int signal = 1; signal < NSIG; ++signal) {
-        struct sigaction action {};
-        if (sigaction(signal, nullptr, &action) == 0 && !(action.sa_flags & SA_SIGINFO) && action.sa_handler == SIG_IGN)
-            ignored += " " + std::to_string(signal);
-        if (sigismember(&mask, signal) == 1)
-            blocked += " " + std::to_string(signal);
+    if (FILE* status = std::fopen("/proc/self/status", "r")) {
+        char line[256];
+        while (std::fgets(line, sizeof line, status)) {
+            unsigned long long mask = 0;
+            std::string* list = nullptr;
+            if (std::sscanf(line, "SigIgn: %llx", &mask) == 1)
+                list = &ignored;
+            else if (std::sscanf(line, "SigBlk: %llx", &mask) == 1)
+                list = &blocked;
+            for (int signal = 1; list && signal <= 64; ++signal)
+                if (mask >> (signal - 1) & 1)
+                    *list += " " + std::to_string(signal);
+        }
+        std::fclose(status);
     }
 
     std::string notes = "pid " + std::to_string(getpid()) + "\n";

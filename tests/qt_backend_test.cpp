@@ -44,6 +44,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <sstream>
 #include <unistd.h>
 
 // Where gtest finds it for a failed comparison of positions.
@@ -793,6 +794,19 @@ INSTANTIATE_TEST_SUITE_P(
                     BrowserStart{"StillRunningPastTheWhile", "exec sleep 60", false}),
     [](const testing::TestParamInfo<BrowserStart>& info) { return std::string(info.param.what); });
 
+// The signal numbers of a list but those from 32 to below SIGRTMIN, which the C library keeps to
+// itself: its posix_spawn leaves them ignored in every program that it starts, and no program
+// can set them.
+std::string OutsideTheCLibrarys(const std::string& numbers)
+{
+    std::string outside;
+    std::istringstream list(numbers);
+    for (int signal = 0; list >> signal;)
+        if (signal < 32 || signal >= SIGRTMIN)
+            outside += (outside.empty() ? "" : " ") + std::to_string(signal);
+    return outside;
+}
+
 // A launcher, a service manager or a shell's background job can start the program with signals
 // ignored, SIGCHLD among them, and descriptors left open across exec. The command starts
 // afresh all the same, and its exit still tells.
@@ -878,7 +892,7 @@ TEST_F(InheritedStartTest, TheCommandStartsAsFromTheDesktopAndItsFailureShows)
     ASSERT_FALSE(noted.empty()) << "the stand-in noted nothing";
     standInPid = std::stoi(noted["pid"]);
     EXPECT_EQ(noted["own-session"], "yes");
-    EXPECT_EQ(noted["ignored"], "") << "signals that the command started with ignored";
+    EXPECT_EQ(OutsideTheCLibrarys(noted["ignored"]), "") << "signals that the command started with ignored";
     EXPECT_EQ(noted["blocked"], "") << "signals that the command started with blocked";
     std::string standard;
     for (int fd = 0; fd <= 2; ++fd)
