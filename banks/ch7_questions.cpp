@@ -112,7 +112,7 @@ const Bank ch7Table = {
          {"p = 1/2",
           {"No, look again at the deck: it has four suits of equal size, not two."}},
          {"p = 3/4",
-          {"No, 3/4 is the chance that a guess is wrong; p is the chance that it is right."}},
+          {"No, 3/4 is the chance that a guess is wrong; H0 sets p to that of a right guess."}},
          {"p = 1",
           {"No, nobody expects perfection, not even from a true psychic, and rejecting",
            "p = 1 would say nothing in favour of the claim."}},

@@ -546,8 +546,8 @@ const Bank ch8Table = {
      .lines = {"Which two-sided p value fits a difference-in-means test on these samples?", "", "", ""},
      .answers = {{
          {"2.5*10^-22",
-          {"Yes, the medians are 4 apart, while each box is 5 wide: standard deviations of",
-           "about 3 or 4.  With 100 per sample, t is roughly 8 or more, so p is minute."}},
+          {"Yes, the medians are 4 apart, each box is 5 wide and each range 9: standard",
+           "deviations near 3.  With 100 per sample, t is roughly 8 or more, so p is minute."}},
          {"0.05", {"No, 0.05 is borderline, yet with 100 per sample medians 4 apart are decisive."}},
          {"0.25", {"No, 0.25 is far too large for samples of 100 whose medians are 4 apart."}},
          {"0.75", {"No, 0.75 would mean no evidence against H0, yet the two boxes barely overlap."}},

@@ -449,7 +449,7 @@ const Bank ch9Table = {
      .answers = {{
          {"2.1*10^-47", {"No, 2.1*10^-47 is far too small: are samples of 25 really that persuasive?"}},
          {"0.000002",
-          {"Yes, the third box lies well above the others.  Data like these give F about",
+          {"Yes, the third box lies well above the others.  Such data can give F about",
            "15.9 on 2 and 72 degrees of freedom, so p is about 1.9*10^-6, or 0.000002."}},
          {"0.27", {"No, 0.27 is far too large: is one box this far above the rest so unpersuasive?"}},
          {"0.48", {"No, 0.48 is far too large: is one box this far above the rest so unpersuasive?"}},
@@ -614,7 +614,7 @@ const Bank ch9Table = {
      .answers = {{
          {"the sample sizes",
           {"No, sample sizes are not a variation.  They matter in another way: small",
-           "samples give a smaller F for the same differences among the means."}},
+           "samples tend to give a smaller F for the same differences among the means."}},
          {"the F value",
           {"No, F cannot be measured against itself: F is the ratio of the two variations.",
            "Ask what the variation among the means is divided by."}},
