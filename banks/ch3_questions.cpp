@@ -68,7 +68,7 @@ const Bank ch3Table = {
      .lines = {"The mean and the median of a set of data are sure to be equal"},
      .answers = {{
          {"when the data are skewed to the right.",
-          {"No, a long right tail pulls the mean above the median, towards the tail."}},
+          {"No, a long right tail usually pulls the mean above the median, towards the tail."}},
          {"when the data are symmetric.",
           {"Yes, symmetric data balance about their centre, so the mean and the",
            "median both lie there.  Data that are not symmetric can have them equal too."}},
@@ -76,7 +76,7 @@ const Bank ch3Table = {
           {"No, an outlier pulls the mean towards it but hardly moves the median,",
            "so an outlier usually makes the two measures differ."}},
          {"when the data are skewed to the left.",
-          {"No, a long left tail pulls the mean below the median, towards the tail."}},
+          {"No, a long left tail usually pulls the mean below the median, towards the tail."}},
          {"when the data set is large.",
           {"No, the size of a data set does not decide this.  A large data set",
            "that is skewed usually has its mean and its median apart."}},

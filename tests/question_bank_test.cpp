@@ -1183,6 +1183,10 @@ INSTANTIATE_TEST_SUITE_P(
         WordingCase{"ch2_Q25RelativeFrequencyOnlyForEqualWidths", &banks::ch2Table, 25, 3, "only for equal widths"},
         WordingCase{"ch3_Q04SkewedUsuallyApart", &banks::ch3Table, 4, 5, "usually has its mean and its median apart",
                     "still has"},
+        WordingCase{"ch3_Q04RightTailUsuallyPullsTheMeanUp", &banks::ch3Table, 4, 1,
+                    "usually pulls the mean above the median", "tail pulls the mean above"},
+        WordingCase{"ch3_Q04LeftTailUsuallyPullsTheMeanDown", &banks::ch3Table, 4, 4,
+                    "usually pulls the mean below the median", "tail pulls the mean below"},
         WordingCase{"ch3_Q06LargeSampleChangesNoValue", &banks::ch3Table, 6, 4, "changes no value",
                     "does not by itself produce values far from the rest"},
         WordingCase{"ch3_Q06RareValuesGetMoreChances", &banks::ch3Table, 6, 4, "rare genuine values just get more chances"},
@@ -1293,6 +1297,10 @@ INSTANTIATE_TEST_SUITE_P(
         WordingCase{"ch11_Q25CountsNoTenDots", &banks::ch11Table, 25, -1, "", "ten points"},
         WordingCase{"ch11_Q26CountsNoTenDots", &banks::ch11Table, 26, -1, "", "ten points"},
         WordingCase{"ch11_Q01StatesR", &banks::ch11Table, 1, 4, "r = 0.468", "nearest"},
+        WordingCase{"ch11_Q10BiasWhenTheErrorMovesWithX", &banks::ch11Table, 10, 3, "if e tended to rise or fall with x",
+                    "Yes, otherwise"},
+        WordingCase{"ch11_Q15LuckTendsToBeOrdinary", &banks::ch11Table, 15, 5,
+                    "tends to be ordinary, so his average tends to lie closer", "his average lies closer"},
         WordingCase{"ch11_Q17RSquaredNamed", &banks::ch11Table, 17, 2, "an R-squared of 0.25 means r = -0.5",
                     "b < 0, 0.25 means"},
         WordingCase{"ch11_Q22StatesP", &banks::ch11Table, 22, 4, "p = 0.194", "nearest"},
@@ -1302,7 +1310,9 @@ INSTANTIATE_TEST_SUITE_P(
         WordingCase{"ch11_Q28StatesP", &banks::ch11Table, 28, 3, "p = 0.132", "nearest"},
         WordingCase{"ch11_Q28HalfFitsABarelyVisibleRise", &banks::ch11Table, 28, 4, "barely visible rise, r near 0.24",
                     "do tend to rise"},
-        WordingCase{"ch11_Q28StatesR", &banks::ch11Table, 28, 4, "r = 0.51"}),
+        WordingCase{"ch11_Q28StatesR", &banks::ch11Table, 28, 4, "r = 0.51"},
+        WordingCase{"ch11_Q30ASharedRangeDoesNotMatter", &banks::ch11Table, 30, 5, "a shared range does not matter",
+                    "the ranges of x and y do not matter"}),
     [](const testing::TestParamInfo<WordingCase>& info) { return std::string(info.param.name); });
 
 } // namespace
