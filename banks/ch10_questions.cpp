@@ -217,7 +217,7 @@ const Bank ch10Table = {
            "dividing by E weighs each deviation against the size of its expected count: a",
            "gap of 5 is large when 10 are expected but tiny when 1000 are."}},
          {"((O - E)^2)/(O - E)",
-          {"No, ((O - E)^2)/(O - E) is just O - E, and those deviations always add up to 0."}},
+          {"No, ((O - E)^2)/(O - E) is O - E unless O = E, and those deviations add up to 0."}},
          {"(O - E)/((O - E)^2)",
           {"No, (O - E)/((O - E)^2) is 1/(O - E), which does not exist when O = E."}},
      }}},

@@ -1286,6 +1286,7 @@ INSTANTIATE_TEST_SUITE_P(
         WordingCase{"ch9_Q27NoGuessing", &banks::ch9Table, 27, -1, "", "guess"},
         WordingCase{"ch9_Q30SmallSamplesTendToGiveSmallerF", &banks::ch9Table, 30, 1, "samples tend to give a smaller F",
                     "samples give a smaller F"},
+        WordingCase{"ch10_Q10UndefinedWhenOEqualsE", &banks::ch10Table, 10, 4, "is O - E unless O = E", "is just O - E"},
         WordingCase{"ch10_Q18StatesP", &banks::ch10Table, 18, 1, "6*10^-236"},
         WordingCase{"ch10_Q20StatesP", &banks::ch10Table, 20, 4, "p about 0.17", "nearest"},
         WordingCase{"ch10_Q23NoFixedUpperLimit", &banks::ch10Table, 23, 3,
