@@ -713,33 +713,54 @@ struct BrowserStart {
     friend void PrintTo(const BrowserStart& c, std::ostream* os) { *os << c.what; }
 };
 
-class BrowserStartTest : public QtBackendTest, public testing::WithParamInterface<BrowserStart> {
+// A stand-in xdg-open first on PATH, in a folder of its own; a stand-in still running at the end
+// is killed and reaped.
+class StandInTest : public QtBackendTest {
 protected:
     void SetUp() override
     {
         QtBackendTest::SetUp();
         ASSERT_TRUE(folder.isValid());
-        QFile standIn(folder.filePath("xdg-open"));
-        ASSERT_TRUE(standIn.open(QIODevice::WriteOnly));
-        standIn.write(QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$$\" \"$#\" \"$@\" > '%1'\n%2\n")
-                          .arg(folder.filePath("call"), QString::fromLatin1(GetParam().script))
-                          .toUtf8());
-        standIn.close();
-        standIn.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         setenv("PATH", (folder.path().toStdString() + ":" + oldPath).c_str(), 1);
     }
 
     void TearDown() override
     {
         setenv("PATH", oldPath.c_str(), 1);
-        if (const QStringList noted = call(); standInPid == 0 && !noted.isEmpty())
-            standInPid = noted[0].toInt();
         if (standInPid > 0 && !Reaped(standInPid)) {
             kill(standInPid, SIGKILL);
             RunLoopUntil(5s, [this] { return Reaped(standInPid); });
         }
         delete NoBrowserNotice();
         QtBackendTest::TearDown();
+    }
+
+    QString standInPath() const { return folder.filePath("xdg-open"); }
+
+    QTemporaryDir folder;
+    const std::string oldPath = std::getenv("PATH") ? std::getenv("PATH") : "/usr/bin:/bin";
+    pid_t standInPid = 0;
+};
+
+class BrowserStartTest : public StandInTest, public testing::WithParamInterface<BrowserStart> {
+protected:
+    void SetUp() override
+    {
+        StandInTest::SetUp();
+        QFile standIn(standInPath());
+        ASSERT_TRUE(standIn.open(QIODevice::WriteOnly));
+        standIn.write(QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$$\" \"$#\" \"$@\" > '%1'\n%2\n")
+                          .arg(folder.filePath("call"), QString::fromLatin1(GetParam().script))
+                          .toUtf8());
+        standIn.close();
+        standIn.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    void TearDown() override
+    {
+        if (const QStringList noted = call(); standInPid == 0 && !noted.isEmpty())
+            standInPid = noted[0].toInt();
+        StandInTest::TearDown();
     }
 
     // The stand-in's pid and arguments, as it noted them.
@@ -749,10 +770,6 @@ protected:
         return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts)
                                               : QStringList();
     }
-
-    QTemporaryDir folder;
-    const std::string oldPath = std::getenv("PATH") ? std::getenv("PATH") : "/usr/bin:/bin";
-    pid_t standInPid = 0;
 };
 
 TEST_P(BrowserStartTest, AFailedStartShowsTheAddressAndNoWaitHoldsTheQuizUp)
@@ -810,16 +827,14 @@ std::string OutsideTheCLibrarys(const std::string& numbers)
 // A launcher, a service manager or a shell's background job can start the program with signals
 // ignored, SIGCHLD among them, and descriptors left open across exec. The command starts
 // afresh all the same, and its exit still tells.
-class InheritedStartTest : public QtBackendTest {
+class InheritedStartTest : public StandInTest {
 protected:
     static constexpr std::array<int, 5> kIgnored = {SIGCHLD, SIGPIPE, SIGINT, SIGQUIT, SIGHUP};
 
     void SetUp() override
     {
-        QtBackendTest::SetUp();
-        ASSERT_TRUE(folder.isValid());
-        ASSERT_TRUE(QFile::link(QStringLiteral(BRINDLEX_BROWSER_STAND_IN), folder.filePath("xdg-open")));
-        setenv("PATH", (folder.path().toStdString() + ":" + oldPath).c_str(), 1);
+        StandInTest::SetUp();
+        ASSERT_TRUE(QFile::link(QStringLiteral(BRINDLEX_BROWSER_STAND_IN), standInPath()));
         setenv("BRINDLEX_STAND_IN_NOTES", folder.filePath("notes").toLocal8Bit().constData(), 1);
         setenv("BRINDLEX_STAND_IN_EXIT", "3", 1);
         for (size_t i = 0; i < kIgnored.size(); ++i) {
@@ -845,13 +860,7 @@ protected:
                 close(fd);
         unsetenv("BRINDLEX_STAND_IN_NOTES");
         unsetenv("BRINDLEX_STAND_IN_EXIT");
-        setenv("PATH", oldPath.c_str(), 1);
-        if (standInPid > 0 && !Reaped(standInPid)) {
-            kill(standInPid, SIGKILL);
-            RunLoopUntil(5s, [this] { return Reaped(standInPid); });
-        }
-        delete NoBrowserNotice();
-        QtBackendTest::TearDown();
+        StandInTest::TearDown();
     }
 
     // What the stand-in noted, fact by fact.
@@ -871,11 +880,8 @@ protected:
         return facts;
     }
 
-    QTemporaryDir folder;
-    const std::string oldPath = std::getenv("PATH") ? std::getenv("PATH") : "/usr/bin:/bin";
     std::array<struct sigaction, kIgnored.size()> saved{};
     std::array<int, 2> leftOpen = {-1, -1};
-    pid_t standInPid = 0;
 };
 
 TEST_F(InheritedStartTest, TheCommandStartsAsFromTheDesktopAndItsFailureShows)

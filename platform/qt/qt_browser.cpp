@@ -71,17 +71,13 @@ private:
 };
 
 // A launcher may have left SIGCHLD ignored, and then the kernel reaps the command itself and its
-// exit is lost; the program's own children are its own to reap.
+// exit is lost; the program's own children are its own to reap. (Exec keeps only an ignored
+// disposition, never a handler or its flags.)
 void reapOwnChildren()
 {
     struct sigaction current {};
-    if (sigaction(SIGCHLD, nullptr, &current) != 0)
+    if (sigaction(SIGCHLD, nullptr, &current) != 0 || current.sa_handler != SIG_IGN)
         return;
-    const bool handler = (current.sa_flags & SA_SIGINFO) != 0;
-    const bool ignored = !handler && current.sa_handler == SIG_IGN;
-    const bool noWait = !handler && current.sa_handler == SIG_DFL && (current.sa_flags & SA_NOCLDWAIT) != 0;
-    if (!ignored && !noWait)
-        return; // at its default, or a handler of the program's own
     struct sigaction byDefault {};
     byDefault.sa_handler = SIG_DFL;
     sigemptyset(&byDefault.sa_mask);
