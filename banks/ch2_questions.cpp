@@ -337,7 +337,7 @@ const Bank ch2Table = {
          {"the number of bars.",
           {"No, the number of bars has nothing to do with the total area."}},
          {"the width of the widest interval.",
-          {"No, the widths alone do not fix the area; the heights matter too."}},
+          {"No, whatever the widths, the areas are relative frequencies and add up to one."}},
          {"the mean of the data.",
           {"No, the mean is the balance point of the data, not an area."}},
          {"one.",

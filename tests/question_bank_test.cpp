@@ -1178,6 +1178,8 @@ INSTANTIATE_TEST_SUITE_P(
     Banks, BankWordingTest,
     testing::Values(
         WordingCase{"ch2_Q21MeanRoundsTo13", &banks::ch2Table, 21, 3, "about 12.8, so 13"},
+        WordingCase{"ch2_Q19AreaIsOneWhateverTheWidths", &banks::ch2Table, 19, 3,
+                    "whatever the widths, the areas are relative frequencies", "the heights matter too"},
         WordingCase{"ch2_Q24HeightOnlyForEqualWidths", &banks::ch2Table, 24, 1, "only for equally wide intervals"},
         WordingCase{"ch2_Q25FrequencyOnlyForEqualWidths", &banks::ch2Table, 25, 2, "only for equally wide intervals"},
         WordingCase{"ch2_Q25RelativeFrequencyOnlyForEqualWidths", &banks::ch2Table, 25, 3, "only for equal widths"},
