@@ -458,10 +458,10 @@ const Bank ch10Table = {
            "vanilla from 30 of the 40 women and 15 of the 20 men, as observed."}},
      }}},
 
-    // 22: why chi-square tests give no two-sided p value
+    // 22: why a chi-square test takes its p value from one tail only
     {.correct = 4,
-     .lines = {"A chi-square test reports the p value of one tail only, never a two-sided p",
-               "value as a z or t test may.  Why?"},
+     .lines = {"A chi-square test takes its p value from one tail of its distribution only,",
+               "never from both tails as a two-sided z or t test does.  Why?"},
      .answers = {{
          {"Its null hypothesis is two-sided in itself",
           {"No, that has no meaning: H0 is a claim about the population, like independence;",

@@ -370,7 +370,7 @@ const Bank ch11Table = {
      .lines = {"What is the two-sided p value of the test of a zero slope for these data?", "", "", "", ""},
      .answers = {{
          {"-0.05", {"No, a p value is a probability, so it can never be negative."}},
-         {"0.00", {"No, p rounds to 0.00 only for a strong trend; these points scatter widely."}},
+         {"0.00", {"No, with ten points, p rounds to 0.00 only for a strong trend, not a loose one."}},
          {"0.02", {"No, 0.02 would need a clearer trend than this; the points scatter widely."}},
          {"0.19", {"Yes, p = 0.194: t is -1.42 on 8 degrees of freedom, and R-squared 0.20."}},
          {"0.95", {"No, 0.95 would mean practically no trend, but these points do drift downward."}},
@@ -481,7 +481,7 @@ const Bank ch11Table = {
     {.correct = 4,
      .lines = {"What flaw in these data hampers the fit of a regression line?", "", "", "", ""},
      .answers = {{
-         {"too little variation in x", {"No, x runs from 0.5 to 9, and the more x varies the better."}},
+         {"too little variation in x", {"No, even without the point at x = 9, x spans 0.5 to 4, enough to fit a slope."}},
          {"too little variation in y", {"No, y runs from 3 to 9, plenty of variation for x to explain."}},
          {"too little variation in the error term",
           {"No, small errors are welcome: the less the points scatter, the closer the fit."}},

@@ -255,8 +255,8 @@ const Bank ch2Table = {
           {"No, a histogram shows how often values occur and loses their time",
            "order, which is what a time-series graph is for."}},
          {"seasonal adjustment.",
-          {"Yes, a pattern that repeats at the same time each year, such as",
-           "higher sales every December, can hide the trend; adjustment removes it."}},
+          {"Yes, a pattern that repeats at the same time each year, such as higher",
+           "sales in December, can hide the trend; adjustment removes the pattern."}},
      }}},
 
     // 15: what a scatter diagram shows
@@ -455,7 +455,7 @@ const Bank ch2Table = {
          {"mode.",
           {"No, the most common category is the mode, so they do have one."}},
          {"natural numerical units.",
-          {"Yes, the categories may be coded as numbers, but those numbers mean nothing."}},
+          {"Yes, categories may be coded as numbers, but the codes are labels, not amounts."}},
      }}},
 
     // 28: what cross-sectional data are

@@ -344,7 +344,7 @@ const Bank ch3Table = {
          {"the interquartile range, the middle half of the data.",
           {"Yes, the box runs from the lower to the upper quartile, the middle half."}},
          {"the range from the smallest to the largest value.",
-          {"No, the whiskers reach out to the smallest and largest values."}},
+          {"No, the box holds only the middle half; the whiskers reach towards the extremes."}},
          {"the mean plus or minus one standard deviation.",
           {"No, a box plot is built from the five-number summary; it shows no mean."}},
          {"the values that are outliers.",

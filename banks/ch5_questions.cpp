@@ -478,9 +478,9 @@ const Bank ch5Table = {
          {"centred at x = 500.",
           {"No, its mean is np = 1000 * 0.1 = 100, so it is centred at x = 100."}},
          {"bell-shaped.",
-          {"Yes, by the central limit theorem, 1000 trials make it nearly normal."}},
+          {"Yes, by the central limit theorem, since np = 100 and n(1 - p) = 900 are large."}},
          {"highly asymmetric.",
-          {"No, recall the central limit theorem: with 1000 trials it is nearly normal."}},
+          {"No, recall the central limit theorem: with np = 100, p = 0.1 hardly skews it."}},
      }}},
 
     // 28: chance of heads after two heads

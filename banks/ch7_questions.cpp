@@ -560,7 +560,7 @@ const Bank ch7Table = {
           {"No, the size of the population mean has no systematic effect; what counts",
            "is how far it lies from the value H0 states, measured in standard errors."}},
          {"t value.",
-          {"No, a small t value tells little against H0; rejecting H0 takes a large t value."}},
+          {"No, a t value near 0 tells little against H0; rejecting H0 takes a t far from 0."}},
          {"standard deviation.",
           {"Yes, a small standard deviation gives a small standard error, so the sample",
            "mean is more likely to fall near the true mean, far from the false H0 value."}},
