@@ -43,6 +43,7 @@
 #include <map>
 #include <optional>
 #include <stdexcept>
+#include <tuple>
 
 // Where gtest finds it for a failed comparison of positions.
 inline void PrintTo(const QPoint& p, std::ostream* os) { *os << "(" << p.x() << ", " << p.y() << ")"; }
@@ -243,10 +244,13 @@ public:
     }
 
     // Held through that many repeats. Qt flags them when it finds the press queued behind the
-    // release; on a busy machine they come unflagged.
-    static void Hold(Qt::Key key, int repeats, bool flagged)
+    // release; on a busy machine they come unflagged. What the user does meanwhile, such as a
+    // click, comes between the first press and its repeats.
+    static void Hold(Qt::Key key, int repeats, bool flagged, const std::function<void()>& meanwhile = {})
     {
         send(QEvent::KeyPress, key, false, now_);
+        if (meanwhile)
+            meanwhile();
         for (int i = 0; i < repeats; ++i) {
             now_ += 33;
             send(QEvent::KeyRelease, key, flagged, now_);
@@ -739,6 +743,85 @@ INSTANTIATE_TEST_SUITE_P(
                     StyleCase{"ProxyOverFusion", [] { return new QProxyStyle(QStyleFactory::create("fusion")); }},
                     StyleCase{"Windows", [] { return QStyleFactory::create("windows"); }}),
     [](const testing::TestParamInfo<StyleCase>& info) { return std::string(info.param.name); });
+
+// A desktop style under which Space, like Return, chooses the highlighted item of a menu.
+class SpaceChoosesInMenus : public QProxyStyle {
+public:
+    SpaceChoosesInMenus() : QProxyStyle(QStyleFactory::create("fusion")) {}
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returned) const override
+    {
+        return hint == SH_Menu_SpaceActivatesItem ? 1 : QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+};
+
+// A key held while a menu opens: by a click on its title, or by the held key itself after Alt.
+struct HeldInAMenu {
+    const char* name;
+    Qt::Key key;
+    std::function<void()> before, meanwhile;
+    const char* opened;
+    const char* item; // what a fresh Return then chooses
+    std::function<bool()> chosen;
+    std::function<QStyle*()> style = [] { return QStyleFactory::create("fusion"); };
+    friend void PrintTo(const HeldInAMenu& c, std::ostream* os) { *os << c.name; }
+};
+
+class HeldKeyInAMenuTest : public testing::TestWithParam<std::tuple<HeldInAMenu, bool>> {};
+
+TEST_P(HeldKeyInAMenuTest, ChoosesNothingByItsRepeatsButAFreshPressChooses)
+{
+    const auto& [c, flagged] = GetParam();
+    DesktopStyle style(c.style());
+    onHypothesisQuestion5([&c, flagged] {
+        if (c.before)
+            c.before();
+        Keyboard::Hold(c.key, 4, flagged, c.meanwhile);
+        EXPECT_FALSE(platform::CurrentBackend().QuitStatus().has_value()) << "the repeats chose Quit";
+        EXPECT_EQ(QApplication::activePopupWidget(), menuOf(c.opened)) << "the repeats closed " << c.opened;
+        EXPECT_EQ(gWindow, 1);
+        EXPECT_EQ(gType, 6) << "the repeats chose a category";
+        EXPECT_EQ(gWhichQ, 5);
+
+        // A held Down moves on by its repeats; pressed afresh, Down reaches the item and Return chooses it.
+        QMenu* menu = menuOf(c.opened);
+        const auto highlighted = [menu] { return menu->actions().indexOf(menu->activeAction()); }; // -1: none
+        const qsizetype before = highlighted();
+        Keyboard::Hold(Qt::Key_Down, 1, flagged);
+        EXPECT_EQ(highlighted(), before + 2);
+        for (int i = 0; i < 4 && menu->activeAction() != actionOf(c.item); ++i)
+            typeKey(Qt::Key_Down);
+        ASSERT_EQ(menu->activeAction(), actionOf(c.item));
+        typeKey(Qt::Key_Return);
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+        EXPECT_TRUE(c.chosen()) << c.item << " was not chosen";
+    });
+}
+
+bool summarizingChosen() { return gType == 2; }
+bool aboutChosen() { return gWindow == 3; }
+
+INSTANTIATE_TEST_SUITE_P(
+    QtProgramTest, HeldKeyInAMenuTest,
+    testing::Combine(
+        testing::Values(
+            HeldInAMenu{"ReturnOverAClickOnHelp", Qt::Key_Return, {}, [] { clickTitle("HelpMenu"); }, "HelpMenu",
+                        "AboutBrindlex", aboutChosen},
+            HeldInAMenu{"EnterOverAClickOnHelp", Qt::Key_Enter, {}, [] { clickTitle("HelpMenu"); }, "HelpMenu",
+                        "AboutBrindlex", aboutChosen},
+            HeldInAMenu{"ReturnOverAClickOnStatisticalData", Qt::Key_Return, {}, [] { clickTitle("Data"); }, "Data",
+                        "StatisticalDataSummarizingData", summarizingChosen},
+            HeldInAMenu{"ReturnOverAClickOnHelpInWindowsStyle", Qt::Key_Return, {}, [] { clickTitle("HelpMenu"); },
+                        "HelpMenu", "AboutBrindlex", aboutChosen, [] { return QStyleFactory::create("windows"); }},
+            HeldInAMenu{"SpaceOverAClickOnStatisticalData", Qt::Key_Space, {}, [] { clickTitle("Data"); }, "Data",
+                        "StatisticalDataSummarizingData", summarizingChosen, [] { return new SpaceChoosesInMenus; }},
+            HeldInAMenu{"ReturnThatOpensTheMenuAfterAlt", Qt::Key_Return, [] { typeKey(Qt::Key_Alt); }, {}, "Data",
+                        "StatisticalDataSummarizingData", summarizingChosen}),
+        testing::Bool()),
+    [](const testing::TestParamInfo<std::tuple<HeldInAMenu, bool>>& info) {
+        return std::string(std::get<0>(info.param).name) +
+               (std::get<1>(info.param) ? "_RepeatsFlagged" : "_RepeatsAtTheTimeOfTheirRelease");
+    });
 
 // A dark desktop's palette, as the GTK platform theme sets it under Adwaita's dark theme.
 QPalette darkDesktopPalette()

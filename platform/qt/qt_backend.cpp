@@ -128,7 +128,7 @@ struct QtBackend::Impl {
         // Every window and message box of the layer is titled with it, not the file's name.
         QGuiApplication::setApplicationDisplayName(QStringLiteral("Brindlex"));
         QApplication::setQuitOnLastWindowClosed(false);
-        WatchKeyReleases(app);
+        WatchKeyRepeats(app);
         UseKeyboardCues();
     }
 

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
 
 #include <optional>
 
@@ -20,10 +22,18 @@ struct Release {
 // The last key release the application saw; one event loop, one thread.
 std::optional<Release> lastRelease;
 
-class ReleaseWatch : public QObject {
+// A key that chooses the highlighted item of an open menu, or opens the menu the bar is on.
+bool choosesInAMenu(const QObject* receiver, const QKeyEvent& press)
+{
+    const int key = press.key();
+    return (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) &&
+           (qobject_cast<const QMenu*>(receiver) || qobject_cast<const QMenuBar*>(receiver));
+}
+
+class RepeatWatch : public QObject {
 public:
     using QObject::QObject;
-    ~ReleaseWatch() override { lastRelease.reset(); }
+    ~RepeatWatch() override { lastRelease.reset(); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -31,6 +41,11 @@ protected:
         if (event->type() == QEvent::KeyRelease) {
             const auto& release = *static_cast<QKeyEvent*>(event);
             lastRelease = Release{release.key(), release.timestamp()};
+        } else if (event->type() == QEvent::KeyPress) {
+            // A key held since before a click opened the menu would choose its first item.
+            const auto& press = *static_cast<QKeyEvent*>(event);
+            if (IsAutoRepeat(press) && choosesInAMenu(watched, press))
+                return true;
         }
         return QObject::eventFilter(watched, event);
     }
@@ -38,7 +53,7 @@ protected:
 
 } // namespace
 
-void WatchKeyReleases(QCoreApplication& app) { app.installEventFilter(new ReleaseWatch(&app)); }
+void WatchKeyRepeats(QCoreApplication& app) { app.installEventFilter(new RepeatWatch(&app)); }
 
 bool IsAutoRepeat(const QKeyEvent& press)
 {

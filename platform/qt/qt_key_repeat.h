@@ -9,8 +9,10 @@ class QKeyEvent;
 
 namespace platform::qt {
 
-// Watches the application's key releases; the backend installs it once, with the application.
-void WatchKeyReleases(QCoreApplication& app);
+// Watches the application's key releases, and keeps the repeats of a held Return, Enter or
+// Space from choosing in a menu or the menu bar, as they press nothing on the page; the
+// backend installs it once, with the application.
+void WatchKeyRepeats(QCoreApplication& app);
 
 bool IsAutoRepeat(const QKeyEvent& press);
 
